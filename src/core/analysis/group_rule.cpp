@@ -1,0 +1,39 @@
+#include "core/analysis/group_rule.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace taviro {
+
+int GroupSize(int subjects) {
+    const double exact = static_cast<double>(27LL * subjects) / 100.0;
+    // nearbyint rounds ties to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(exact));
+}
+
+Groups FormGroups(TDataSkor& skor) {
+    if (!skor.IsUrutkanBerdSkor) {
+        skor.IsUrutkanBerdSkor = true;
+        skor.SortItems(false);
+    }
+    Groups groups;
+    groups.Size = GroupSize(skor.Count());
+    groups.LowerFirst = skor.Count() - groups.Size;
+    return groups;
+}
+
+std::vector<int> GroupRightCounts(const TDataSkor& skor, int first, int n) {
+    std::vector<int> counts(static_cast<std::size_t>(std::max(skor.JumButir, 0)), 0);
+    for (int member = first; member < first + n; ++member) {
+        const std::string& result = skor.GetItem(member).SkorButir;
+        const std::size_t length = std::min(result.size(), counts.size());
+        for (std::size_t i = 0; i < length; ++i) {
+            if (result[i] == '1') {
+                ++counts[i];
+            }
+        }
+    }
+    return counts;
+}
+
+} // namespace taviro

@@ -1,0 +1,232 @@
+#include "core/analysis/anal_butir_soal.h"
+#include "core/document/data_mentah.h"
+#include "core/scoring/data_skor.h"
+#include "core/taviro_error.h"
+#include "core/text/number_text.h"
+#include "core/text/text_helpers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace taviro {
+
+namespace {
+
+const char* const EmptyKeyMessage =
+    "Ada sedikit masalah, kunci belum diisi. Mohon isi kunci terlebih dahulu. Untuk mengisinya, "
+    "pilih \"Kembali ke Menu Utama\" lalu pilih \"Edit Data Mentah\" selanjutnya isi baris "
+    "pertama";
+const char* const EmptyIdealMessage =
+    "Ada sedikit masalah, skor ideal belum diisi. Mohon isi skor ideal terlebih dahulu. Untuk "
+    "mengisinya, pilih \"Kembali ke Menu Utama\" lalu pilih \"Edit Data Mentah\" selanjutnya isi "
+    "baris pertama";
+
+std::string WrongIdealMessage(int item) {
+    return "Ada skor ideal yang salah, pada butir ke-" + IntToText(item) +
+           ", mohon perbaiki dulu.  Untuk mengisinya, pilih \"Kembali ke Menu Utama\" lalu pilih "
+           "\"Edit Data Mentah\" selanjutnya lihat baris pertama ";
+}
+
+std::string WrongScoreMessage(int subject, int item) {
+    return "Ada kesalahan di subyek dg nomor urut " + IntToText(subject) + ", butir ke-" +
+           IntToText(item);
+}
+
+std::string ScoreAboveIdealMessage(int subject, int item) {
+    return "Skor lebih besar daripada skor ideal pada subyek dg nomor urut " + IntToText(subject) +
+           ", butir ke-" + IntToText(item);
+}
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// A subject of the score list as the raw data names it.
+TItemSkor NewItem(const TJawaban& subject, int index) {
+    TItemSkor item;
+    item.Nama = subject.Nama;
+    item.NoSubyek = subject.NoSubyek == "-1" ? IntToText(index + 1) : subject.NoSubyek;
+    item.UrutanAwal = index;
+    return item;
+}
+
+} // namespace
+
+void TDataSkor::ScoreAll(TDataMentah& data, TAnalButirSoal& analyses, char decimalSeparator) {
+    if (!data.IsNeedRecalc) {
+        return;
+    }
+    Clear();
+    data.IsNeedRecalc = false;
+    analyses.MarkAllForRecalc(true);
+
+    // A damaged document may count more subjects than it holds; only the records there are
+    // scored.
+    const int subjects = std::min(data.JumSubyek, data.JawabanCount());
+    try {
+        if (Kind == AnalyzerKind::PilihanGanda) {
+            ScoreMultipleChoice(data, subjects);
+            ApplyWeights();
+        } else {
+            ScoreEssay(data, subjects, decimalSeparator);
+        }
+    } catch (const TaviroError&) {
+        data.IsNeedRecalc = true;
+        throw;
+    }
+    ComputeMeanSD();
+}
+
+void TDataSkor::ScoreMultipleChoice(const TDataMentah& data, int subjects) {
+    if (data.Kunci.empty()) {
+        throw TaviroError(EmptyKeyMessage);
+    }
+    JumButir = std::max(data.JumButir, 0);
+    NoButir = data.NoButir;
+    if (NoButir.empty()) {
+        for (int i = 1; i <= JumButir; ++i) {
+            NoButir.push_back(IntToText(i));
+        }
+    }
+    Kunci = data.Kunci;
+
+    const auto items = static_cast<std::size_t>(JumButir);
+    Items.reserve(static_cast<std::size_t>(subjects));
+    for (int i = 0; i < subjects; ++i) {
+        const TJawaban& subject = data.GetJawaban(i);
+        TItemSkor item = NewItem(subject, i);
+        // An empty answer string is all blanks; a missing position of a short string is blank
+        // too, and a missing key position matches no answer.
+        const std::string& answers = subject.Jwb;
+        item.SkorButir.resize(items);
+        for (std::size_t p = 0; p < items; ++p) {
+            const bool hasAnswer = p < answers.size();
+            const char answer = hasAnswer ? UpperAscii(answers[p]) : '*';
+            if (hasAnswer && p < Kunci.size() && answer == UpperAscii(Kunci[p])) {
+                item.SkorButir[p] = '1';
+                ++item.JumBetul;
+            } else if (answer == '*' || answer == '#') {
+                item.SkorButir[p] = '*';
+                ++item.JumBlank;
+            } else {
+                item.SkorButir[p] = '-';
+                ++item.JumSalah;
+            }
+        }
+        item.SkorAkhir = item.JumBetul;
+        Items.push_back(std::move(item));
+    }
+}
+
+void TDataSkor::ScoreEssay(TDataMentah& data, int subjects, char decimalSeparator) {
+    JumButir = std::max(data.JumButir, 0);
+    const auto items = static_cast<std::size_t>(JumButir);
+    MaxSkor.assign(items, 0.0);
+    MinSkor.assign(items, 99999.0);
+    if (data.Kunci.empty()) {
+        throw TaviroError(EmptyIdealMessage);
+    }
+    const std::vector<std::string> idealTexts = SplitText(data.Kunci, ',');
+    std::vector<double> ideal(items);
+    for (std::size_t k = 0; k < items; ++k) {
+        const auto value =
+            k < idealTexts.size() ? ParseReal(idealTexts[k], decimalSeparator) : std::nullopt;
+        if (!value) {
+            throw TaviroError(WrongIdealMessage(static_cast<int>(k) + 1));
+        }
+        ideal[k] = *value;
+    }
+    NoButir = data.NoButir;
+    if (NoButir.empty()) {
+        for (int i = 1; i <= JumButir; ++i) {
+            NoButir.push_back(IntToText(i));
+        }
+    }
+    Kunci = data.Kunci;
+
+    Items.reserve(static_cast<std::size_t>(subjects));
+    for (int i = 0; i < subjects; ++i) {
+        const TJawaban& subject = data.GetJawaban(i);
+        Items.push_back(NewItem(subject, i));
+        TItemSkor& item = Items.back();
+        // An empty row, and the missing pieces of a short one, are blank.
+        const std::vector<std::string> pieces = SplitText(subject.Jwb, ',');
+        for (std::size_t p = 0; p < items; ++p) {
+            const std::string piece = p < pieces.size() ? pieces[p] : std::string("*");
+            if (piece == "*" || piece == "#") {
+                item.SkorButir += "*,";
+                ++item.JumBlank;
+                continue;
+            }
+            const auto value = ParseReal(piece, decimalSeparator);
+            if (!value) {
+                throw TaviroError(WrongScoreMessage(i + 1, static_cast<int>(p) + 1));
+            }
+            if (*value > ideal[p]) {
+                throw TaviroError(ScoreAboveIdealMessage(i + 1, static_cast<int>(p) + 1));
+            }
+            MaxSkor[p] = std::max(MaxSkor[p], *value);
+            MinSkor[p] = std::min(MinSkor[p], *value);
+            item.SkorAkhir += *value;
+            item.SkorButir += piece;
+            item.SkorButir += ',';
+            ++item.JumBetul;
+        }
+        if (!item.SkorButir.empty()) {
+            item.SkorButir.pop_back();
+        }
+    }
+    for (double& minimum : MinSkor) {
+        if (minimum == 99999.0) {
+            minimum = 0;
+        }
+    }
+}
+
+void TDataSkor::ApplyWeights() {
+    for (TItemSkor& item : Items) {
+        // Integer arithmetic as the weights are integers; 64 bits so no weight can overflow it.
+        item.SkorDibobot = static_cast<double>(static_cast<long long>(BobotBetul) * item.JumBetul +
+                                               static_cast<long long>(BobotSalah) * item.JumSalah);
+    }
+}
+
+void TDataSkor::ComputeMeanSD() {
+    const std::size_t n = Items.size();
+    if (n == 0) {
+        throw TaviroError("Tidak ada subyek yang bisa diskor: rata-rata dan simpangan baku tidak "
+                          "dapat dihitung. Tambahkan subyek di \"Edit Data Mentah\".");
+    }
+    if (n == 1) {
+        Rata2 = Items.front().SkorAkhir;
+        SD = Items.front().SkorAkhir;
+        return;
+    }
+    long double sum = 0;
+    for (const TItemSkor& item : Items) {
+        sum += item.SkorAkhir;
+    }
+    Rata2 = sum / static_cast<long double>(n);
+    long double squares = 0;
+    for (const TItemSkor& item : Items) {
+        const long double difference = Rata2 - item.SkorAkhir;
+        squares += difference * difference;
+    }
+    SD = std::sqrt(squares / static_cast<long double>(n - 1));
+}
+
+void TDataSkor::SortItems(bool byRawOrder) {
+    if (byRawOrder) {
+        std::sort(Items.begin(), Items.end(), [](const TItemSkor& a, const TItemSkor& b) {
+            return a.UrutanAwal < b.UrutanAwal;
+        });
+    } else {
+        std::sort(Items.begin(), Items.end(), [](const TItemSkor& a, const TItemSkor& b) {
+            if (a.SkorAkhir != b.SkorAkhir) {
+                return a.SkorAkhir > b.SkorAkhir;
+            }
+            return a.UrutanAwal < b.UrutanAwal;
+        });
+    }
+}
+
+} // namespace taviro

@@ -1,0 +1,101 @@
+#include "programs/olah/olah_app.h"
+
+#include "core/session.h"
+#include "core/taviro_error.h"
+#include "programs/olah/document_kind.h"
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <string>
+
+namespace taviro {
+
+namespace {
+
+void TranslateHelp(CLI::App& app) {
+    auto formatter = app.get_formatter();
+    formatter->label("Usage", "Pemakaian");
+    formatter->label("OPTIONS", "PILIHAN");
+    formatter->label("SUBCOMMAND", "PERINTAH");
+    formatter->label("SUBCOMMANDS", "PERINTAH");
+    formatter->label("Positionals", "Argumen");
+    formatter->label("REQUIRED", "WAJIB");
+    formatter->label("TEXT", "TEKS");
+    formatter->label("Needs", "Perlu");
+    formatter->label("Excludes", "Tidak bersama");
+    app.option_defaults()->group("Pilihan");
+}
+
+// CLI11 words its parse errors in English; the user reads Indonesian.
+std::string ParseErrorMessage(const CLI::ParseError& error) {
+    const std::string detail = error.what();
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        return "Perintah belum lengkap: " + detail + ". Lihat taviro-olah --help.";
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        return "Ada argumen yang tidak dikenal: " + detail + ". Lihat taviro-olah --help.";
+    }
+    return "Perintah tidak dapat dipahami: " + detail + ". Lihat taviro-olah --help.";
+}
+
+void Convert(const std::string& input, const std::string& output, const std::string& kind) {
+    Session session(DocumentKind(input, kind));
+    session.OpenDocument(input);
+    session.SaveDocument(output);
+}
+
+} // namespace
+
+int RunOlah(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app("taviro-olah: mengolah dokumen Taviro (*.tav pilihan ganda, *.tur uraian) "
+                 "tanpa jendela.",
+                 "taviro-olah");
+    TranslateHelp(app);
+    app.set_help_flag("-h,--help", "Tampilkan bantuan ini lalu keluar");
+    app.set_version_flag("--version", std::string("taviro-olah ") + TAVIRO_VERSION,
+                         "Tampilkan versi program lalu keluar");
+    app.require_subcommand(1);
+
+    std::function<void()> command;
+
+    std::string input;
+    std::string output;
+    std::string kind;
+    CLI::App* convert = app.add_subcommand(
+        "convert", "Membaca dokumen lalu menyimpannya lagi dalam versi berkas terbaru");
+    convert->group("Perintah");
+    TranslateHelp(*convert);
+    convert->set_help_flag("-h,--help", "Tampilkan bantuan ini lalu keluar");
+    convert->add_option("IN", input, "Dokumen yang dibaca")->required();
+    convert->add_option("OUT", output, "Berkas tujuan")->required();
+    convert->add_option("--kind", kind, "Jenis dokumen: pilihan-ganda atau uraian")
+        ->check(CLI::IsMember({"pilihan-ganda", "uraian"}));
+    convert->callback([&] { command = [&] { Convert(input, output, kind); }; });
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help, out, err);
+    } catch (const CLI::CallForAllHelp& help) {
+        return app.exit(help, out, err);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version, out, err);
+    } catch (const CLI::ParseError& error) {
+        err << ParseErrorMessage(error) << '\n';
+        return 2;
+    }
+
+    try {
+        command();
+    } catch (const TaviroError& error) {
+        err << error.what() << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << "Memori tidak cukup untuk menyelesaikan perintah ini.\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace taviro
