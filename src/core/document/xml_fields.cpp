@@ -119,11 +119,10 @@ std::vector<pugi::xml_node> RepeatedElements(pugi::xml_node parent, const char* 
         }
     }
     if (elements.size() < static_cast<std::size_t>(count)) {
-        throw TaviroError("elemen " + countPath + " menyebut " + IntToText(count) +
-                          " elemen, tetapi hanya ada " + IntToText(static_cast<long long>(
-                                                            elements.size())) +
-                          " elemen " + Quoted(firstName) + " di " +
-                          Quoted(ElementPath(parent)));
+        throw TaviroError("elemen " + countPath + " berisi " + IntToText(count) +
+                          ", tetapi yang ada hanya " +
+                          IntToText(static_cast<long long>(elements.size())) + " elemen " +
+                          Quoted(firstName) + " di " + Quoted(ElementPath(parent)));
     }
     return elements;
 }

@@ -1,0 +1,165 @@
+#include "core/analysis/data_pengecoh.h"
+
+#include "core/taviro_error.h"
+#include "core/text/number_text.h"
+#include "core/text/text_helpers.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace taviro {
+
+namespace {
+
+// Options are letters, so a document can name at most 'a' .. 'z'.
+constexpr int MaxOptions = 26;
+
+std::string WrongOptionCountMessage(int options) {
+    return "Maaf, kualitas pengecoh tidak bisa dihitung karena jumlah pilihan jawaban = " +
+           IntToText(options) + ", padahal harus antara 1 dan " + IntToText(MaxOptions);
+}
+
+std::string NoDistractorMessage(int item) {
+    return "Maaf, kualitas pengecoh tidak bisa dihitung: hanya ada satu pilihan jawaban (\"a\"), "
+           "tetapi kunci No Butir Baru " +
+           IntToText(item + 1) +
+           " bukan \"a\", sehingga tidak ada pengecoh untuk membagi subyek yang tidak menjawab "
+           "benar (pembagian dengan nol)";
+}
+
+// Documents older than the labelled format carry no labels: their items are numbered 1, 2, ...
+int ItemLabelNumber(const TDataSkor& skor, int item) {
+    const auto index = static_cast<std::size_t>(item);
+    if (index >= skor.NoButir.size()) {
+        return item + 1;
+    }
+    const std::string& label = skor.NoButir[index];
+    if (const auto number = ParseInt(label)) {
+        return *number;
+    }
+    throw TaviroError("No Butir Asli dari No Butir Baru " + IntToText(item + 1) + " (\"" +
+                      TruncateText(label, 40) +
+                      "\") bukan bilangan bulat; dokumen ini mungkin rusak");
+}
+
+// Only 'A' .. 'Z' change, whatever the locale.
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The character at the 0-based position, or blank where the text is too short.
+char AnswerAt(const std::string& text, std::size_t position) {
+    return position < text.size() ? text[position] : '*';
+}
+
+// The 0-based option that the character names (letter case ignored), or -1 for none of them.
+int OptionOf(char c, int options) {
+    const int option = LowerAscii(c) - 'a';
+    return option >= 0 && option < options ? option : -1;
+}
+
+} // namespace
+
+std::string KualitasPengecoh(double indeksPengecoh) {
+    const double x = indeksPengecoh;
+    if (x > 75 && x <= 125) {
+        return "++";
+    }
+    if ((x > 50 && x <= 75) || (x > 125 && x <= 150)) {
+        return "+";
+    }
+    if ((x > 25 && x <= 50) || (x > 150 && x <= 175)) {
+        return "-";
+    }
+    if ((x >= 0 && x <= 25) || (x > 175 && x <= 200)) {
+        return "--";
+    }
+    if (x > 200) {
+        return "---";
+    }
+    return "";
+}
+
+void TDataPengecoh::Clear() {
+    Items.clear();
+    SetNeedRecalc(true);
+}
+
+void TDataPengecoh::Compute() {
+    // A second Compute without Clear must not append a second set of results.
+    Items.clear();
+    const int options = mentah_.JumPilihan;
+    if (options < 1 || options > MaxOptions) {
+        throw TaviroError(WrongOptionCountMessage(options));
+    }
+    const int items = std::max(skor_.JumButir, 0);
+    Items.reserve(static_cast<std::size_t>(items));
+    for (int i = 0; i < items; ++i) {
+        TitemPengecoh item;
+        item.NoButirAsli = ItemLabelNumber(skor_, i);
+        item.JumPemilih.assign(static_cast<std::size_t>(options), 0);
+        item.IndeksPengecoh.assign(static_cast<std::size_t>(options), 0.0);
+        item.Kualitas.assign(static_cast<std::size_t>(options), "");
+        Items.push_back(std::move(item));
+    }
+    // The scores were counted from the records there, however many the raw data claims; the
+    // distractors go by the same subjects.
+    const int subjects = std::clamp(mentah_.JumSubyek, 0, mentah_.JawabanCount());
+    CountAnswers(subjects);
+    Rate(subjects, options);
+}
+
+void TDataPengecoh::CountAnswers(int subjects) {
+    const int options = mentah_.JumPilihan;
+    for (int s = 0; s < subjects; ++s) {
+        // An empty answer string, and the missing end of a short one, are blank.
+        const std::string& answers = mentah_.GetJawaban(s).Jwb;
+        for (std::size_t i = 0; i < Items.size(); ++i) {
+            TitemPengecoh& item = Items[i];
+            const bool answered = i < answers.size();
+            const char answer = AnswerAt(answers, i);
+            // A missing key position matches no answer, as in the scoring.
+            if (answered && i < mentah_.Kunci.size() &&
+                LowerAscii(answer) == LowerAscii(mentah_.Kunci[i])) {
+                ++item.JumBetul;
+            }
+            if (answer == '*') {
+                ++item.JumBlank;
+            }
+            if (const int option = OptionOf(answer, options); option >= 0) {
+                ++item.JumPemilih[static_cast<std::size_t>(option)];
+            }
+        }
+    }
+}
+
+void TDataPengecoh::Rate(int subjects, int options) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t i = 0; i < Items.size(); ++i) {
+        TitemPengecoh& item = Items[i];
+        // A missing key character is no option letter: every option is then a distractor.
+        const int key = i < mentah_.Kunci.size() ? OptionOf(mentah_.Kunci[i], options) : -1;
+        const int missed = subjects - item.JumBetul;
+        for (int j = 0; j < options; ++j) {
+            const auto option = static_cast<std::size_t>(j);
+            if (j == key) {
+                item.IndeksPengecoh[option] = nan;
+                item.Kualitas[option] = "**";
+                continue;
+            }
+            if (options == 1) {
+                throw TaviroError(NoDistractorMessage(static_cast<int>(i)));
+            }
+            if (missed <= 0) {
+                item.IndeksPengecoh[option] = nan;
+                item.Kualitas[option] = "";
+                continue;
+            }
+            // The expected number is missed / (options - 1); multiplying first keeps the band
+            // bounds exact.
+            item.IndeksPengecoh[option] =
+                100.0 * item.JumPemilih[option] * (options - 1) / missed;
+            item.Kualitas[option] = KualitasPengecoh(item.IndeksPengecoh[option]);
+        }
+    }
+}
+
+} // namespace taviro
