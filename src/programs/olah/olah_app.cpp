@@ -30,13 +30,22 @@ void TranslateHelp(CLI::App& app) {
 // CLI11 words its parse errors in English; the user reads Indonesian.
 std::string ParseErrorMessage(const CLI::ParseError& error) {
     const std::string detail = error.what();
+    const std::string help = " Lihat taviro-olah --help.";
+    const std::string required = " is required";
     if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
-        return "Perintah belum lengkap: " + detail + ". Lihat taviro-olah --help.";
+        if (detail.rfind("A subcommand", 0) != 0 && detail.size() > required.size() &&
+            detail.compare(detail.size() - required.size(), required.size(), required) == 0) {
+            return "Perintah belum lengkap: " + detail.substr(0, detail.size() - required.size()) +
+                   " belum diberikan." + help;
+        }
+        return "Perintah belum lengkap: sebutkan perintahnya, misalnya convert." + help;
     }
     if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
-        return "Ada argumen yang tidak dikenal: " + detail + ". Lihat taviro-olah --help.";
+        const std::size_t colon = detail.find(':');
+        const std::string arguments = colon == std::string::npos ? detail : detail.substr(colon + 2);
+        return "Ada argumen yang tidak dikenal: " + arguments + "." + help;
     }
-    return "Perintah tidak dapat dipahami: " + detail + ". Lihat taviro-olah --help.";
+    return "Perintah tidak dapat dipahami (" + detail + ")." + help;
 }
 
 void Convert(const std::string& input, const std::string& output, const std::string& kind) {
@@ -69,8 +78,7 @@ int RunOlah(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     convert->set_help_flag("-h,--help", "Tampilkan bantuan ini lalu keluar");
     convert->add_option("IN", input, "Dokumen yang dibaca")->required();
     convert->add_option("OUT", output, "Berkas tujuan")->required();
-    convert->add_option("--kind", kind, "Jenis dokumen: pilihan-ganda atau uraian")
-        ->check(CLI::IsMember({"pilihan-ganda", "uraian"}));
+    convert->add_option("--kind", kind, "Jenis dokumen: pilihan-ganda atau uraian");
     convert->callback([&] { command = [&] { Convert(input, output, kind); }; });
 
     try {
