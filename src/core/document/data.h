@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/xml_writer.h"
+
 #include <pugixml.hpp>
 
 #include <memory>
@@ -20,8 +22,8 @@ public:
 
     // Returns the object to its empty state.
     virtual void Clear() = 0;
-    // Appends the object's elements under the document's root element.
-    virtual void SaveToXML(pugi::xml_node root) = 0;
+    // Writes the object's elements under the document's root element.
+    virtual void SaveToXML(XmlWriter& out) = 0;
     // Reads the object from the document; fileVersion is the root's "file_version".
     virtual void LoadFromXML(pugi::xml_node root, const std::string& fileVersion) = 0;
 
@@ -53,7 +55,7 @@ public:
     }
 
     // Analyses keep nothing in the document.
-    void SaveToXML(pugi::xml_node) override {}
+    void SaveToXML(XmlWriter&) override {}
     void LoadFromXML(pugi::xml_node, const std::string&) override {}
     std::unique_ptr<TData> CreateForLoad() const override { return nullptr; }
     void TakeLoaded(TData&) override {}

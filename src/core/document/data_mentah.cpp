@@ -5,11 +5,12 @@
 
 namespace taviro {
 
-void TJawaban::SaveToXML(pugi::xml_node jawaban) const {
-    pugi::xml_node subyek = jawaban.append_child("Subyek");
-    AppendTextChild(subyek, "Nama", Nama);
-    AppendTextChild(subyek, "NoSubyek", NoSubyek);
-    AppendTextChild(subyek, "Jwb", Jwb);
+void TJawaban::SaveToXML(XmlWriter& out) const {
+    out.Open("Subyek");
+    out.Element("Nama", Nama);
+    out.Element("NoSubyek", NoSubyek);
+    out.Element("Jwb", Jwb);
+    out.Close("Subyek");
 }
 
 void TJawaban::LoadFromXML(pugi::xml_node subyek, bool readNoSubyek) {
@@ -38,28 +39,31 @@ bool TDataMentah::ReadsLabels(const std::string& fileVersion) const {
     return Kind == AnalyzerKind::Uraian || fileVersion == "4.0.2";
 }
 
-void TDataMentah::SaveToXML(pugi::xml_node root) {
-    pugi::xml_node data = root.append_child("Data_Mentah");
-    AppendTextChild(data, "Kunci", Kunci);
-    AppendIntChild(data, "JumSubyek", JumSubyek);
-    AppendIntChild(data, "JumButir", JumButir);
-    AppendIntChild(data, "JumPilihan", JumPilihan);
-    AppendBoolChild(data, "IsNeedRecalc", IsNeedRecalc);
+void TDataMentah::SaveToXML(XmlWriter& out) {
+    out.Open("Data_Mentah");
+    out.Element("Kunci", Kunci);
+    out.Element("JumSubyek", JumSubyek);
+    out.Element("JumButir", JumButir);
+    out.Element("JumPilihan", JumPilihan);
+    out.BoolElement("IsNeedRecalc", IsNeedRecalc);
 
-    pugi::xml_node noButir = data.append_child("NoButir");
+    out.Open("NoButir");
     for (int i = 0; i < JumButir; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        AppendTextChild(noButir, "NOBTR", index < NoButir.size() ? NoButir[index] : IntToText(i + 1));
+        out.Element("NOBTR", index < NoButir.size() ? NoButir[index] : IntToText(i + 1));
     }
+    out.Close("NoButir");
 
-    pugi::xml_node jawaban = data.append_child("Jawaban");
-    AppendIntChild(jawaban, "JumItem", JawabanCount());
+    out.Open("Jawaban");
+    out.Element("JumItem", JawabanCount());
     for (std::size_t i = 0; i < Jawaban.size(); ++i) {
         if (Jawaban[i].NoSubyek == "-1") {
             Jawaban[i].NoSubyek = IntToText(static_cast<long long>(i) + 1);
         }
-        Jawaban[i].SaveToXML(jawaban);
+        Jawaban[i].SaveToXML(out);
     }
+    out.Close("Jawaban");
+    out.Close("Data_Mentah");
 }
 
 void TDataMentah::LoadFromXML(pugi::xml_node root, const std::string& fileVersion) {

@@ -18,8 +18,8 @@ struct TJawaban {
     std::string Jwb;
 
     void Clear() { *this = TJawaban(); }
-    // Appends one "Subyek" element under the "Jawaban" element.
-    void SaveToXML(pugi::xml_node jawaban) const;
+    // Writes one "Subyek" element.
+    void SaveToXML(XmlWriter& out) const;
     // Reads the "Subyek" element; NoSubyek only when the document's version carries it.
     void LoadFromXML(pugi::xml_node subyek, bool readNoSubyek);
 };
@@ -56,7 +56,7 @@ public:
     char LastOptionLetter() const { return static_cast<char>(96 + JumPilihan); }
 
     // Writes "Data_Mentah"; subjects without a number get their 1-based position, in memory too.
-    void SaveToXML(pugi::xml_node root) override;
+    void SaveToXML(XmlWriter& out) override;
     void LoadFromXML(pugi::xml_node root, const std::string& fileVersion) override;
     std::unique_ptr<TData> CreateForLoad() const override;
     void TakeLoaded(TData& loaded) override;

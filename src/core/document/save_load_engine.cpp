@@ -1,5 +1,6 @@
 #include "core/document/save_load_engine.h"
 
+#include "core/document/atomic_file.h"
 #include "core/document/xml_file.h"
 #include "core/taviro_error.h"
 
@@ -52,15 +53,16 @@ void TSaveLoadEngine::Load() {
 
 void TSaveLoadEngine::Save() {
     try {
-        pugi::xml_document document;
-        pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-        declaration.append_attribute("version") = "1.0";
-        pugi::xml_node root = document.append_child("TAVIRO");
-        root.append_attribute("file_version") = std::string(CurrentFileVersion(Kind)).c_str();
+        AtomicFile file(FileName);
+        XmlWriter out([&file](std::string_view block) { file.Write(block); });
+        out.Declaration();
+        out.Open("TAVIRO", "file_version", CurrentFileVersion(Kind));
         for (TData* data : DataList) {
-            data->SaveToXML(root);
+            data->SaveToXML(out);
         }
-        WriteXmlFileAtomically(document, FileName);
+        out.Close("TAVIRO");
+        out.Flush();
+        file.Commit();
     } catch (const TaviroError& error) {
         ThrowForFile(FileName, "tidak dapat disimpan", error.what());
     } catch (const std::bad_alloc&) {

@@ -127,23 +127,4 @@ std::vector<pugi::xml_node> RepeatedElements(pugi::xml_node parent, const char* 
     return elements;
 }
 
-void AppendTextChild(pugi::xml_node parent, const char* name, const std::string& text) {
-    pugi::xml_node child = parent.append_child(name);
-    if (!text.empty()) {
-        child.append_child(pugi::node_pcdata).set_value(text.c_str());
-    }
-}
-
-void AppendIntChild(pugi::xml_node parent, const char* name, long long value) {
-    AppendTextChild(parent, name, IntToText(value));
-}
-
-void AppendBoolChild(pugi::xml_node parent, const char* name, bool value) {
-    AppendTextChild(parent, name, BoolToText(value));
-}
-
-void AppendRealChild(pugi::xml_node parent, const char* name, long double value) {
-    AppendTextChild(parent, name, RealToText(value));
-}
-
 } // namespace taviro

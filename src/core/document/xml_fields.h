@@ -7,7 +7,7 @@
 
 namespace taviro {
 
-// Reading and writing of single-valued child elements. A reader finds its child by name; a
+// Reading of single-valued child elements. A reader finds its child by name; a
 // missing child reads as empty text, and a number, boolean or real that cannot be converted stops
 // the load with a TaviroError naming the element by its path (for example
 // "Data_Mentah/Jawaban/JumItem").
@@ -37,10 +37,5 @@ inline constexpr int MaxUnlabelledItems = 100000;
 
 // Reads a count that must not be negative (and, when limit is given, not above it).
 int ReadCountChild(pugi::xml_node parent, const char* name, int limit = -1);
-
-void AppendTextChild(pugi::xml_node parent, const char* name, const std::string& text);
-void AppendIntChild(pugi::xml_node parent, const char* name, long long value);
-void AppendBoolChild(pugi::xml_node parent, const char* name, bool value);
-void AppendRealChild(pugi::xml_node parent, const char* name, long double value);
 
 } // namespace taviro

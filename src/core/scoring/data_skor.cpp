@@ -6,17 +6,18 @@
 
 namespace taviro {
 
-void TItemSkor::SaveToXML(pugi::xml_node skor) const {
-    pugi::xml_node subyek = skor.append_child("Subyek");
-    AppendTextChild(subyek, "Nama", Nama);
-    AppendTextChild(subyek, "NoSubyek", NoSubyek);
-    AppendTextChild(subyek, "SkorButir", SkorButir);
-    AppendRealChild(subyek, "SkorAkhir", SkorAkhir);
-    AppendRealChild(subyek, "SkorDibobot", SkorDibobot);
-    AppendIntChild(subyek, "UrutanAwal", UrutanAwal);
-    AppendIntChild(subyek, "JumBetul", JumBetul);
-    AppendIntChild(subyek, "JumSalah", JumSalah);
-    AppendIntChild(subyek, "JumBlank", JumBlank);
+void TItemSkor::SaveToXML(XmlWriter& out) const {
+    out.Open("Subyek");
+    out.Element("Nama", Nama);
+    out.Element("NoSubyek", NoSubyek);
+    out.Element("SkorButir", SkorButir);
+    out.RealElement("SkorAkhir", SkorAkhir);
+    out.RealElement("SkorDibobot", SkorDibobot);
+    out.Element("UrutanAwal", UrutanAwal);
+    out.Element("JumBetul", JumBetul);
+    out.Element("JumSalah", JumSalah);
+    out.Element("JumBlank", JumBlank);
+    out.Close("Subyek");
 }
 
 void TItemSkor::LoadFromXML(pugi::xml_node subyek) {
@@ -50,29 +51,32 @@ void TDataSkor::Clear() {
     NoButir.clear();
 }
 
-void TDataSkor::SaveToXML(pugi::xml_node root) {
-    pugi::xml_node data = root.append_child("Data_Skor");
-    AppendRealChild(data, "Rata2", Rata2);
-    AppendRealChild(data, "SD", SD);
-    AppendBoolChild(data, "IsUrutkanBerdSkor", IsUrutkanBerdSkor);
-    AppendIntChild(data, "JumButir", JumButir);
-    AppendIntChild(data, "BobotBetul", BobotBetul);
-    AppendIntChild(data, "BobotSalah", BobotSalah);
-    AppendTextChild(data, "Kunci", Kunci);
+void TDataSkor::SaveToXML(XmlWriter& out) {
+    out.Open("Data_Skor");
+    out.RealElement("Rata2", Rata2);
+    out.RealElement("SD", SD);
+    out.BoolElement("IsUrutkanBerdSkor", IsUrutkanBerdSkor);
+    out.Element("JumButir", JumButir);
+    out.Element("BobotBetul", BobotBetul);
+    out.Element("BobotSalah", BobotSalah);
+    out.Element("Kunci", Kunci);
     if (Kind == AnalyzerKind::Uraian) {
-        AppendTextChild(data, "MaxSkor", JoinFloats(MaxSkor, ','));
-        AppendTextChild(data, "MinSkor", JoinFloats(MinSkor, ','));
+        out.Element("MaxSkor", JoinFloats(MaxSkor, ','));
+        out.Element("MinSkor", JoinFloats(MinSkor, ','));
     }
-    pugi::xml_node noButir = data.append_child("NoButir");
+    out.Open("NoButir");
     for (int i = 0; i < JumButir; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        AppendTextChild(noButir, "NOBTR", index < NoButir.size() ? NoButir[index] : IntToText(i + 1));
+        out.Element("NOBTR", index < NoButir.size() ? NoButir[index] : IntToText(i + 1));
     }
-    pugi::xml_node skor = data.append_child("Skor");
-    AppendIntChild(skor, "JumItem", Count());
+    out.Close("NoButir");
+    out.Open("Skor");
+    out.Element("JumItem", Count());
     for (const TItemSkor& item : Items) {
-        item.SaveToXML(skor);
+        item.SaveToXML(out);
     }
+    out.Close("Skor");
+    out.Close("Data_Skor");
 }
 
 void TDataSkor::LoadLabels(pugi::xml_node data, const std::string& fileVersion) {

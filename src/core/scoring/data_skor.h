@@ -35,8 +35,8 @@ struct TItemSkor {
         SkorButir.clear();
         SkorAkhir = 0;
     }
-    // Appends one "Subyek" element under the "Skor" element.
-    void SaveToXML(pugi::xml_node skor) const;
+    // Writes one "Subyek" element.
+    void SaveToXML(XmlWriter& out) const;
     // Reads its "Subyek" element; an empty NoSubyek becomes Index + 1.
     void LoadFromXML(pugi::xml_node subyek);
 };
@@ -85,7 +85,7 @@ public:
     // UrutanAwal). Leaves IsUrutkanBerdSkor to the caller.
     void SortItems(bool byRawOrder);
 
-    void SaveToXML(pugi::xml_node root) override;
+    void SaveToXML(XmlWriter& out) override;
     void LoadFromXML(pugi::xml_node root, const std::string& fileVersion) override;
     std::unique_ptr<TData> CreateForLoad() const override;
     void TakeLoaded(TData& loaded) override;

@@ -66,10 +66,20 @@ std::string RealToText(long double value) {
     if (value == 0) {
         return "0";
     }
-    // 15 significant digits as d.dddddddddddddde±x, then laid out in the general form.
+    // Whole numbers, which most scores are, need no digit generation.
+    if (std::fabs(value) < 1e15L && value == std::trunc(value)) {
+        return IntToText(static_cast<long long>(value));
+    }
+    // 15 significant digits as d.dddddddddddddde±x, then laid out in the general form. A value
+    // that a double holds exactly goes through the double conversion, which is much faster.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, 14);
+    const auto asDouble = static_cast<double>(value);
+    const auto result =
+        static_cast<long double>(asDouble) == value
+            ? std::to_chars(buffer, buffer + sizeof buffer, asDouble,
+                            std::chars_format::scientific, 14)
+            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                            14);
     std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
     std::string sign;
     if (sci.front() == '-') {

@@ -32,11 +32,11 @@ public:
     std::string Name;
     bool FailOnSave;
     void Clear() override {}
-    void SaveToXML(pugi::xml_node root) override {
+    void SaveToXML(XmlWriter& out) override {
         if (FailOnSave) {
             throw TaviroError("penulis gagal");
         }
-        root.append_child(Name.c_str());
+        out.Element(Name, "");
     }
     void LoadFromXML(pugi::xml_node, const std::string&) override {}
     std::unique_ptr<TData> CreateForLoad() const override { return nullptr; }
