@@ -43,7 +43,9 @@ int ItemLabelNumber(const TDataSkor& skor, int item) {
 }
 
 // Only 'A' .. 'Z' change, whatever the locale.
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The character at the 0-based position, or blank where the text is too short.
 char AnswerAt(const std::string& text, std::size_t position) {
@@ -155,8 +157,7 @@ void TDataPengecoh::Rate(int subjects, int options) {
             }
             // The expected number is missed / (options - 1); multiplying first keeps the band
             // bounds exact.
-            item.IndeksPengecoh[option] =
-                100.0 * item.JumPemilih[option] * (options - 1) / missed;
+            item.IndeksPengecoh[option] = 100.0 * item.JumPemilih[option] * (options - 1) / missed;
             item.Kualitas[option] = KualitasPengecoh(item.IndeksPengecoh[option]);
         }
     }

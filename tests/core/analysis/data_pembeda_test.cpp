@@ -47,31 +47,31 @@ std::string ThrownMessage(TDataPembeda& pembeda) {
 
 // Ten subjects (n = 3), deliberately entered out of score order. Scores 10 .. 1 by subject;
 // the upper group is the subjects scoring 10, 9, 8 and the lower group those scoring 3, 2, 1.
-class TenSubjects : public ::testing::Test {
+class DataPembedaTenSubjects : public ::testing::Test {
 protected:
     // Item 1: right for all three upper and no lower subjects.
     // Item 2: right for one upper and two lower subjects.
-    // Item 3: wrong or blank for everybody who is right on nothing else... never "1".
+    // Item 3: nobody right, only blanks and wrong answers.
     // Item 4: right only for the four middle subjects, who belong to neither group.
-    // Item 5: right for everybody.
+    // Item 5: right for every member of both groups.
     TDataSkor skor = MakeSkor(
         {
-            {"-1-1*", 5}, // middle
-            {"1-*-1", 9}, // upper
-            {"-1--1", 2}, // lower
-            {"--*11", 6}, // middle
-            {"---11", 4}, // middle
+            {"-1-1*", 5},  // middle
+            {"1-*-1", 9},  // upper
+            {"-1--1", 2},  // lower
+            {"--*11", 6},  // middle
+            {"---11", 4},  // middle
             {"11*-1", 10}, // upper
-            {"-1--1", 1}, // lower
-            {"1-*-1", 8}, // upper
-            {"-*--1", 3}, // lower
-            {"--*11", 7}, // middle
+            {"-1--1", 1},  // lower
+            {"1-*-1", 8},  // upper
+            {"-*--1", 3},  // lower
+            {"--*11", 7},  // middle
         },
         5);
     TDataPembeda pembeda{skor};
 };
 
-TEST_F(TenSubjects, CountsRightAnswersOfBothGroupsOnly) {
+TEST_F(DataPembedaTenSubjects, CountsRightAnswersOfBothGroupsOnly) {
     pembeda.Compute();
     EXPECT_EQ(pembeda.JumKel, 3);
     ASSERT_EQ(pembeda.Count(), 5);
@@ -80,11 +80,7 @@ TEST_F(TenSubjects, CountsRightAnswersOfBothGroupsOnly) {
     };
     // Worked out by hand from the table above; -1/3 * 100 = -33.333...
     const Expected expected[] = {
-        {3, 0, 3, 100.0},
-        {1, 2, -1, -100.0 / 3.0},
-        {0, 0, 0, 0.0},
-        {0, 0, 0, 0.0},
-        {3, 3, 0, 0.0},
+        {3, 0, 3, 100.0}, {1, 2, -1, -100.0 / 3.0}, {0, 0, 0, 0.0}, {0, 0, 0, 0.0}, {3, 3, 0, 0.0},
     };
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE("item " + std::to_string(i + 1));
@@ -98,7 +94,7 @@ TEST_F(TenSubjects, CountsRightAnswersOfBothGroupsOnly) {
     EXPECT_NEAR(pembeda.GetItem(1).IndeksDP, -33.333333333333336, 1e-12);
 }
 
-TEST_F(TenSubjects, LeavesScoreListInScoreOrderAndClearsOnlyNeedRecalc) {
+TEST_F(DataPembedaTenSubjects, LeavesScoreListInScoreOrderAndClearsOnlyNeedRecalc) {
     pembeda.NeedRefresh = false;
     pembeda.Compute();
     EXPECT_TRUE(skor.IsUrutkanBerdSkor);
@@ -109,7 +105,7 @@ TEST_F(TenSubjects, LeavesScoreListInScoreOrderAndClearsOnlyNeedRecalc) {
     EXPECT_FALSE(pembeda.NeedRefresh);
 }
 
-TEST_F(TenSubjects, ClearEmptiesAndMarksStale) {
+TEST_F(DataPembedaTenSubjects, ClearEmptiesAndMarksStale) {
     pembeda.Compute();
     pembeda.NeedRefresh = false;
     pembeda.Clear();
@@ -118,7 +114,7 @@ TEST_F(TenSubjects, ClearEmptiesAndMarksStale) {
     EXPECT_TRUE(pembeda.NeedRefresh);
 }
 
-TEST_F(TenSubjects, ComputingTwiceGivesOneSetOfResults) {
+TEST_F(DataPembedaTenSubjects, ComputingTwiceGivesOneSetOfResults) {
     pembeda.Compute();
     pembeda.Compute();
     ASSERT_EQ(pembeda.Count(), 5);

@@ -1,0 +1,261 @@
+#include "core/analysis/data_unggul_asor.h"
+
+#include "core/analysis/group_rule.h"
+#include "core/taviro_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace taviro {
+namespace {
+
+// The SkorButir texts of the members of each group and of the subjects between the groups.
+struct GroupedRows {
+    std::vector<std::string> Upper;
+    std::vector<std::string> Middle;
+    std::vector<std::string> Lower;
+};
+
+// An essay score list whose groups hold exactly the given rows: test scores fall from the upper
+// rows through the middle rows to the lower rows. The raw order is the reverse, so the groups
+// only come out right when the list is put in score order.
+void FillScores(TDataSkor& skor, int jumButir, const GroupedRows& rows,
+                const std::vector<std::string>& labels = {}) {
+    skor.JumButir = jumButir;
+    skor.NoButir = labels;
+    std::vector<TItemSkor> ordered;
+    double skorAkhir = 1000;
+    for (const auto* part : {&rows.Upper, &rows.Middle, &rows.Lower}) {
+        for (const std::string& row : *part) {
+            TItemSkor item;
+            item.SkorButir = row;
+            item.SkorAkhir = skorAkhir;
+            skorAkhir -= 1;
+            ordered.push_back(item);
+        }
+    }
+    const int count = static_cast<int>(ordered.size());
+    for (int i = 0; i < count; ++i) {
+        TItemSkor item = ordered[static_cast<std::size_t>(count - 1 - i)];
+        item.UrutanAwal = i;
+        item.NoSubyek = std::to_string(i + 1);
+        skor.Add(item);
+    }
+    ASSERT_EQ(GroupSize(count), static_cast<int>(rows.Upper.size()));
+    ASSERT_EQ(rows.Upper.size(), rows.Lower.size());
+}
+
+void ExpectNear(double actual, double expected) {
+    EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)));
+}
+
+struct StatisticsCase {
+    const char* Name;
+    int JumButir;
+    GroupedRows Rows;
+    int Item;
+    TItemUnggulAsor Expected;
+};
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const StatisticsCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+// Reference values worked out independently (sample standard deviation; a single score is its
+// own mean and standard deviation; the standard error divides by the group size n).
+const StatisticsCase StatisticsCases[] = {
+    {"UpperFourFiveThreeLowerOneTwoThree",
+     1,
+     {{"4", "5", "3"}, {"0", "5", "*", "5", "0"}, {"1", "2", "3"}},
+     0,
+     {1, 4, 2, 1, 1, 0.816496580927726, 12, 6, 2.449489742783178}},
+    {"BlankUpperScoreLeftOutButStandardErrorStillDividesByGroupSize",
+     1,
+     {{"4", "5", "*"}, {"0", "5", "*", "5", "0"}, {"1", "2", "3"}},
+     0,
+     {1, 4.5, 2, 0.7071067811865476, 1, 0.7071067811865476, 9, 6, 3.5355339059327373}},
+    {"SingleUpperScoreIsItsOwnMeanAndStandardDeviation",
+     1,
+     {{"*", "4", "*"}, {"5", "5", "5", "5"}, {"1", "2", "3"}},
+     0,
+     {1, 4, 2, 4, 1, 2.3804761428476167, 4, 6, 0.8401680504168059}},
+    {"DecimalScoresFirstItem",
+     2,
+     {{"2.5,3", "4"}, {"1,1", "0,0"}, {"1,1.5", "0.5,0.5"}},
+     0,
+     {1, 3.25, 0.75, 1.0606601717798212, 0.3535533905932738, 0.7905694150420948, 6.5, 1.5,
+      3.1622776601683795}},
+    {"PieceMissingFromShortRowCountsAsBlank",
+     2,
+     {{"2.5,3", "4"}, {"1,1", "0,0"}, {"1,1.5", "0.5,0.5"}},
+     1,
+     {2, 3, 1, 3, 0.7071067811865476, 2.179449471770337, 3, 2, 0.917662935482247}},
+    {"EmptyRowIsAllBlank",
+     2,
+     {{"2.5,3", "4", ""}, {"5,5", "5,5", "5,5", "5,5"}, {"1,1.5", "0.5,0.5", "*,*"}},
+     1,
+     {2, 3, 1, 3, 0.7071067811865476, 1.7795130420052185, 3, 2, 1.1239029738980328}},
+};
+
+class UnggulAsorStatistics : public testing::TestWithParam<StatisticsCase> {};
+
+TEST_P(UnggulAsorStatistics, MatchesReferenceValues) {
+    const StatisticsCase& c = GetParam();
+    TDataSkor skor(AnalyzerKind::Uraian);
+    FillScores(skor, c.JumButir, c.Rows);
+    TDataUnggulAsor groups(skor);
+    groups.Clear();
+    groups.Compute();
+
+    ASSERT_EQ(groups.Count(), c.JumButir);
+    EXPECT_EQ(groups.JumKel, static_cast<int>(c.Rows.Upper.size()));
+    const TItemUnggulAsor& item = groups.GetItem(c.Item);
+    const TItemUnggulAsor& e = c.Expected;
+    EXPECT_EQ(item.NoButirAsli, e.NoButirAsli);
+    ExpectNear(item.Rata2Un, e.Rata2Un);
+    ExpectNear(item.Rata2As, e.Rata2As);
+    ExpectNear(item.SBUn, e.SBUn);
+    ExpectNear(item.SBAs, e.SBAs);
+    ExpectNear(item.SBGab, e.SBGab);
+    ExpectNear(item.JumSkorUn, e.JumSkorUn);
+    ExpectNear(item.JumSkorAs, e.JumSkorAs);
+    ExpectNear(item.NilaiT, e.NilaiT);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnggulAsorStatistics, testing::ValuesIn(StatisticsCases),
+                         [](const auto& caseInfo) { return std::string(caseInfo.param.Name); });
+
+struct ErrorCase {
+    const char* Name;
+    int JumButir;
+    GroupedRows Rows;
+    std::vector<std::string> Labels;
+    char DecimalSeparator;
+    std::string Message;
+};
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+const char* const EmptyGroupMessage =
+    "Peringatan: Jumlah subyek kelompok unggul/asor = 0, jumlah subyek terlalu sedikit";
+
+const ErrorCase ErrorCases[] = {
+    {"NoSubjects", 1, {{}, {}, {}}, {}, '.', EmptyGroupMessage},
+    {"OneSubject", 1, {{}, {"3"}, {}}, {}, '.', EmptyGroupMessage},
+    {"WholeUpperGroupBlankOnAnItem",
+     2,
+     {{"1,*", "2,*", "3,*"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,1", "2,2", "3,3"}},
+     {"7", "12"},
+     '.',
+     "Rata-rata dan simpang baku butir ke-2 (no. butir asli 12) tidak bisa dihitung karena "
+     "semua subyek kelompok unggul tidak mengisi butir ini"},
+    {"WholeLowerGroupBlankThroughShortRows",
+     2,
+     {{"1,1", "2,2", "3,3"}, {"4,4", "4,4", "4,4", "4,4"}, {"1", "2,*", ""}},
+     {"7", "12"},
+     '.',
+     "Rata-rata dan simpang baku butir ke-2 (no. butir asli 12) tidak bisa dihitung karena "
+     "semua subyek kelompok asor tidak mengisi butir ini"},
+    {"UniformGroupsGiveZeroStandardError",
+     2,
+     {{"1,5", "2,5", "3,5"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,2", "2,2", "3,*"}},
+     {"7", "12"},
+     '.',
+     "Nilai t butir ke-2 (no. butir asli 12) tidak bisa dihitung karena simpang baku "
+     "gabungannya = 0 (simpang baku kelompok unggul dan kelompok asor sama-sama 0)"},
+    {"SameScoreEverywhereGivesZeroStandardError",
+     1,
+     {{"5", "5", "5"}, {"5", "5", "5", "5"}, {"5", "5", "5"}},
+     {},
+     '.',
+     "Nilai t butir ke-1 (no. butir asli 1) tidak bisa dihitung karena simpang baku "
+     "gabungannya = 0 (simpang baku kelompok unggul dan kelompok asor sama-sama 0)"},
+    {"SingleZeroScoresGiveZeroStandardError",
+     1,
+     {{"0"}, {"3"}, {"0"}},
+     {},
+     '.',
+     "Nilai t butir ke-1 (no. butir asli 1) tidak bisa dihitung karena simpang baku "
+     "gabungannya = 0 (simpang baku kelompok unggul dan kelompok asor sama-sama 0)"},
+    // Raw order is the reverse of score order: the third of six subjects in score order stands
+    // fourth in the raw data.
+    {"ScoreThatIsNotANumber",
+     2,
+     {{"1,1", "2,2", "x,3"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,1", "2,2", "3,3"}},
+     {},
+     '.',
+     "Skor subyek dg nomor urut 8, butir ke-1 bukan bilangan: \"x\""},
+    {"DecimalPointOtherThanTheGivenSeparator",
+     1,
+     {{"1", "2.5", "3"}, {"4", "4", "4", "4"}, {"1", "2", "3"}},
+     {},
+     ',',
+     "Skor subyek dg nomor urut 9, butir ke-1 bukan bilangan: \"2.5\""},
+    {"ItemLabelThatIsNotAnInteger",
+     2,
+     {{"1,1", "2,2", "3,3"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,1", "2,2", "3,3"}},
+     {"7", "7a"},
+     '.',
+     "No butir asli butir ke-2 bukan bilangan bulat: \"7a\""},
+};
+
+class UnggulAsorErrors : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(UnggulAsorErrors, ThrowsMessageAndLeavesNoResults) {
+    const ErrorCase& c = GetParam();
+    TDataSkor skor(AnalyzerKind::Uraian);
+    FillScores(skor, c.JumButir, c.Rows, c.Labels);
+    TDataUnggulAsor groups(skor);
+    groups.Clear();
+    try {
+        groups.Compute(c.DecimalSeparator);
+        FAIL() << "no error";
+    } catch (const TaviroError& error) {
+        EXPECT_EQ(std::string(error.what()), c.Message);
+    }
+    EXPECT_TRUE(groups.NeedRecalc);
+    EXPECT_EQ(groups.Count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnggulAsorErrors, testing::ValuesIn(ErrorCases),
+                         [](const auto& caseInfo) { return std::string(caseInfo.param.Name); });
+
+TEST(UnggulAsor, ComputeSortsScoresAndFlags) {
+    TDataSkor skor(AnalyzerKind::Uraian);
+    FillScores(skor, 2,
+               {{"1,1", "2,2", "3,3"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,1", "2,2", "3,4"}},
+               {"3", "9"});
+    ASSERT_FALSE(skor.IsUrutkanBerdSkor);
+    TDataUnggulAsor groups(skor);
+    EXPECT_TRUE(groups.NeedRecalc);
+    groups.Compute();
+
+    EXPECT_TRUE(skor.IsUrutkanBerdSkor);
+    EXPECT_EQ(skor.GetItem(0).SkorAkhir, 1000);
+    EXPECT_FALSE(groups.NeedRecalc);
+    EXPECT_TRUE(groups.NeedRefresh);
+    ASSERT_EQ(groups.Count(), 2);
+    EXPECT_EQ(groups.GetItem(0).NoButirAsli, 3);
+    EXPECT_EQ(groups.GetItem(1).NoButirAsli, 9);
+
+    // Computing again without Clear replaces the results instead of appending to them.
+    groups.Compute();
+    EXPECT_EQ(groups.Count(), 2);
+
+    groups.NeedRefresh = false;
+    groups.Clear();
+    EXPECT_EQ(groups.Count(), 0);
+    EXPECT_TRUE(groups.NeedRecalc);
+    EXPECT_TRUE(groups.NeedRefresh);
+}
+
+} // namespace
+} // namespace taviro
