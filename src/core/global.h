@@ -18,6 +18,9 @@ public:
     std::uint32_t HighlightColor = 16766653;
     std::uint32_t HeaderColor = 14854529;
     int HeaderFontSize = 8;
+    // The user's regional decimal separator: numbers shown to a person use it, and essay scores
+    // typed with it are read with it. Documents always use '.'.
+    char DecimalSeparator = '.';
     // Path of the current document, or the bare default name of a new one.
     std::string FileName;
     // Version of the current document: that of the last document loaded, or the version set

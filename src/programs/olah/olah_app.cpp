@@ -3,6 +3,7 @@
 #include "core/session.h"
 #include "core/taviro_error.h"
 #include "programs/olah/document_kind.h"
+#include "programs/olah/stats_command.h"
 
 #include <CLI/CLI.hpp>
 
@@ -54,6 +55,28 @@ void Convert(const std::string& input, const std::string& output, const std::str
     session.SaveDocument(output);
 }
 
+// The --decimal-separator value: one character that cannot be part of a number itself; the
+// environment's when none is given.
+char DecimalSeparatorOption(const std::string& option) {
+    if (option.empty()) {
+        return EnvironmentDecimalSeparator();
+    }
+    if (option.size() != 1 || std::isalnum(static_cast<unsigned char>(option[0])) ||
+        option[0] == '-' || option[0] == '+') {
+        throw TaviroError("Pemisah desimal \"" + option +
+                          "\" tidak dapat dipakai: berikan satu tanda, misalnya . atau ,");
+    }
+    return option[0];
+}
+
+void Stats(const std::string& input, const std::string& kind, const std::string& separator,
+           std::ostream& out) {
+    Session session(DocumentKind(input, kind));
+    session.Global().DecimalSeparator = DecimalSeparatorOption(separator);
+    session.OpenDocument(input);
+    out << ComputeStats(session).dump(2) << '\n';
+}
+
 } // namespace
 
 int RunOlah(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -80,6 +103,21 @@ int RunOlah(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     convert->add_option("OUT", output, "Berkas tujuan")->required();
     convert->add_option("--kind", kind, "Jenis dokumen: pilihan-ganda atau uraian");
     convert->callback([&] { command = [&] { Convert(input, output, kind); }; });
+
+    std::string statsInput;
+    std::string statsKind;
+    std::string separator;
+    CLI::App* stats = app.add_subcommand(
+        "stats", "Menyekor dokumen bila perlu, menghitung semua analisis, lalu mencetak hasilnya "
+                 "sebagai JSON");
+    stats->group("Perintah");
+    TranslateHelp(*stats);
+    stats->set_help_flag("-h,--help", "Tampilkan bantuan ini lalu keluar");
+    stats->add_option("FILE", statsInput, "Dokumen yang diolah")->required();
+    stats->add_option("--kind", statsKind, "Jenis dokumen: pilihan-ganda atau uraian");
+    stats->add_option("--decimal-separator", separator,
+                      "Pemisah desimal skor uraian (bawaan: dari lokal lingkungan)");
+    stats->callback([&] { command = [&] { Stats(statsInput, statsKind, separator, out); }; });
 
     try {
         app.parse(argc, argv);

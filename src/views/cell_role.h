@@ -1,0 +1,19 @@
+#pragma once
+
+namespace taviro {
+
+// How the GUI paints a cell; each window decides the role of its cells.
+enum class CellRole {
+    Normal,     // white, black, regular
+    Heading,    // a fixed cell: header colour, black bold centred
+    Emphasised, // highlight colour, maroon bold
+    Yellow,     // yellow, black bold
+    MoneyGreen, // money green, black bold
+    Red,        // a value that warns: red text
+    Key,        // the key or ideal-score row of the raw data
+};
+
+// Horizontal placement of a cell's text.
+enum class CellAlignment { Left, Centre };
+
+} // namespace taviro
