@@ -1,10 +1,8 @@
 #include "core/analysis/data_kesukaran.h"
 
+#include "core/analysis/group_rule.h"
+#include "core/analysis/item_scores.h"
 #include "core/taviro_error.h"
-#include "core/text/number_text.h"
-#include "core/text/text_helpers.h"
-
-#include <algorithm>
 
 namespace taviro {
 
@@ -13,21 +11,6 @@ namespace {
 const char* const NoSubjectsMessage =
     "Maaf, tingkat kesukaran tidak bisa dihitung karena jumlah subyek = 0. Tambahkan subyek di "
     "\"Edit Data Mentah\" lalu lakukan penyekoran ulang";
-
-// Documents older than the labelled format carry no labels: their items are numbered 1, 2, ...
-int ItemLabelNumber(const TDataSkor& skor, int item) {
-    const auto index = static_cast<std::size_t>(item);
-    if (index >= skor.NoButir.size()) {
-        return item + 1;
-    }
-    const std::string& label = skor.NoButir[index];
-    if (const auto number = ParseInt(label)) {
-        return *number;
-    }
-    throw TaviroError("No Butir Asli dari No Butir Baru " + IntToText(item + 1) + " (\"" +
-                      TruncateText(label, 40) +
-                      "\") bukan bilangan bulat; dokumen ini mungkin rusak");
-}
 
 } // namespace
 
@@ -58,25 +41,14 @@ void TDataKesukaran::Clear() {
 void TDataKesukaran::Compute() {
     // A second Compute without Clear must not append a second set of results.
     Items.clear();
-    const int items = std::max(skor_.JumButir, 0);
-    Items.reserve(static_cast<std::size_t>(items));
-    for (int i = 0; i < items; ++i) {
-        TItemKesukaran item;
-        item.NoButirAsli = ItemLabelNumber(skor_, i);
-        Items.push_back(item);
-    }
+    AddLabelledItems(skor_, Items);
 
-    for (const TItemSkor& subject : skor_.Items) {
-        // A result string shorter than the test is not right at the missing items.
-        const std::size_t length = std::min(subject.SkorButir.size(), Items.size());
-        for (std::size_t i = 0; i < length; ++i) {
-            if (subject.SkorButir[i] == '1') {
-                ++Items[i].JumBetul;
-            }
-        }
-    }
-
+    // Every scored subject counts, as one group that is the whole list.
     const int subjects = skor_.Count();
+    const std::vector<int> right = GroupRightCounts(skor_, 0, subjects);
+    for (std::size_t i = 0; i < Items.size(); ++i) {
+        Items[i].JumBetul = right[i];
+    }
     if (subjects == 0) {
         throw TaviroError(NoSubjectsMessage);
     }

@@ -1,10 +1,9 @@
 #include "core/analysis/data_kesukaran_uraian.h"
 
-#include "core/analysis/data_unggul_asor.h"
+#include "core/analysis/data_kesukaran.h"
 #include "core/analysis/group_rule.h"
+#include "core/analysis/item_scores.h"
 #include "core/taviro_error.h"
-
-#include <algorithm>
 
 namespace taviro {
 
@@ -14,23 +13,6 @@ namespace {
 // upper bound may come out a few units of the last place above it. Far below anything a
 // percentage of real scores can differ by, and far above that noise.
 constexpr double BandTolerance = 1e-9;
-
-// Each band includes its upper bound; tested from the lowest up.
-std::string Tafsiran(double percent) {
-    if (percent <= 15 + BandTolerance) {
-        return "Sangat Sukar";
-    }
-    if (percent <= 30 + BandTolerance) {
-        return "Sukar";
-    }
-    if (percent <= 70 + BandTolerance) {
-        return "Sedang";
-    }
-    if (percent <= 85 + BandTolerance) {
-        return "Mudah";
-    }
-    return "Sangat Mudah";
-}
 
 } // namespace
 
@@ -42,11 +24,8 @@ void TDataKesukaranUraian::Compute(char decimalSeparator) {
     }
     const Groups groups = FormGroups(skor_);
 
-    std::vector<TItemKesukaranUraian> results(
-        static_cast<std::size_t>(std::max(skor_.JumButir, 0)));
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        results[i].NoButirAsli = NoButirAsli(skor_, static_cast<int>(i));
-    }
+    std::vector<TItemKesukaranUraian> results;
+    AddLabelledItems(skor_, results);
 
     const auto upper = EssayScoreSums(skor_, groups.UpperFirst, n, decimalSeparator);
     const auto lower = EssayScoreSums(skor_, groups.LowerFirst, n, decimalSeparator);
@@ -63,7 +42,9 @@ void TDataKesukaranUraian::Compute(char decimalSeparator) {
         }
         // Multiplying first keeps a whole percentage exact, so it meets its band's bound.
         item.TingkatKesukaran = (item.JumSkorUn + item.JumSkorAs) * 100.0 / most;
-        item.Tafsiran = Tafsiran(item.TingkatKesukaran);
+        // Every band bound is a whole percentage, so taking the noise off puts a percentage that
+        // is on a bound in that bound's band without moving any other into another band.
+        item.Tafsiran = TafsiranKesukaran(item.TingkatKesukaran - BandTolerance);
     }
 
     items_ = std::move(results);

@@ -30,10 +30,10 @@ public:
         SetNeedRecalc(true);
     }
     // Forms the groups (puts the score list in score order) and computes every item; scores and
-    // ideal scores are read with the given decimal separator. Throws a TaviroError when a group is
-    // empty, for an ideal score of 0, a missing one or one that is not a number, for a score that
-    // is not a number and for an item label that is not an integer; the results are then left as
-    // they were and NeedRecalc stays true.
+    // ideal scores are read with the given decimal separator ('.' is accepted as well). Throws a
+    // TaviroError when a group is empty, for an ideal score of 0, a missing one or one that is not
+    // a number, for a score that is not a number and for an item label that is not an integer; the
+    // results are then left as they were and NeedRecalc stays true.
     void Compute(char decimalSeparator = '.');
     const TItemKesukaranUraian& GetItem(int index) const {
         return items_.at(static_cast<std::size_t>(index));

@@ -1,23 +1,22 @@
 #include "core/analysis/data_pembeda_uraian.h"
 
+#include "core/analysis/item_scores.h"
 #include "core/taviro_error.h"
-
-#include <algorithm>
 
 namespace taviro {
 
 void TDataPembedaUraian::Compute(char decimalSeparator) {
     // The statistics are stale when marked, and also when they no longer cover the items of the
     // scores: reading them then would pair items with the wrong statistics.
-    if (unggulAsor_.NeedRecalc || unggulAsor_.Count() != std::max(skor_.JumButir, 0)) {
+    if (unggulAsor_.NeedRecalc ||
+        static_cast<std::size_t>(unggulAsor_.Count()) != ItemCount(skor_)) {
         unggulAsor_.Clear();
         unggulAsor_.Compute(decimalSeparator);
     }
 
-    std::vector<TItemPembedaUraian> results(static_cast<std::size_t>(unggulAsor_.Count()));
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        results[i].NoButirAsli = NoButirAsli(skor_, static_cast<int>(i));
-    }
+    // The group statistics now cover exactly these items.
+    std::vector<TItemPembedaUraian> results;
+    AddLabelledItems(skor_, results);
 
     const std::vector<double> ideal = EssayIdealScores(skor_, decimalSeparator);
     const double n = unggulAsor_.JumKel;

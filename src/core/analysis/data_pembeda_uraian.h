@@ -28,8 +28,9 @@ public:
     }
     // Recomputes the group statistics first when they are stale (their errors end this
     // computation too), then the index of every item; scores and ideal scores are read with the
-    // given decimal separator. Throws a TaviroError for an ideal score of 0, a missing one or one
-    // that is not a number; the results are then left as they were and NeedRecalc stays true.
+    // given decimal separator ('.' is accepted as well). Throws a TaviroError for an ideal score of
+    // 0, a missing one or one that is not a number; the results are then left as they were and
+    // NeedRecalc stays true.
     void Compute(char decimalSeparator = '.');
     const TItemPembedaUraian& GetItem(int index) const {
         return items_.at(static_cast<std::size_t>(index));

@@ -1,8 +1,8 @@
 #include "core/analysis/data_pengecoh.h"
 
+#include "core/analysis/item_scores.h"
 #include "core/taviro_error.h"
 #include "core/text/number_text.h"
-#include "core/text/text_helpers.h"
 
 #include <algorithm>
 #include <limits>
@@ -25,21 +25,6 @@ std::string NoDistractorMessage(int item) {
            IntToText(item + 1) +
            " bukan \"a\", sehingga tidak ada pengecoh untuk membagi subyek yang tidak menjawab "
            "benar (pembagian dengan nol)";
-}
-
-// Documents older than the labelled format carry no labels: their items are numbered 1, 2, ...
-int ItemLabelNumber(const TDataSkor& skor, int item) {
-    const auto index = static_cast<std::size_t>(item);
-    if (index >= skor.NoButir.size()) {
-        return item + 1;
-    }
-    const std::string& label = skor.NoButir[index];
-    if (const auto number = ParseInt(label)) {
-        return *number;
-    }
-    throw TaviroError("No Butir Asli dari No Butir Baru " + IntToText(item + 1) + " (\"" +
-                      TruncateText(label, 40) +
-                      "\") bukan bilangan bulat; dokumen ini mungkin rusak");
 }
 
 // Only 'A' .. 'Z' change, whatever the locale.
@@ -92,16 +77,11 @@ void TDataPengecoh::Compute() {
     if (options < 1 || options > MaxOptions) {
         throw TaviroError(WrongOptionCountMessage(options));
     }
-    const int items = std::max(skor_.JumButir, 0);
-    Items.reserve(static_cast<std::size_t>(items));
-    for (int i = 0; i < items; ++i) {
-        TitemPengecoh item;
-        item.NoButirAsli = ItemLabelNumber(skor_, i);
-        item.JumPemilih.assign(static_cast<std::size_t>(options), 0);
-        item.IndeksPengecoh.assign(static_cast<std::size_t>(options), 0.0);
-        item.Kualitas.assign(static_cast<std::size_t>(options), "");
-        Items.push_back(std::move(item));
-    }
+    TitemPengecoh blank;
+    blank.JumPemilih.assign(static_cast<std::size_t>(options), 0);
+    blank.IndeksPengecoh.assign(static_cast<std::size_t>(options), 0.0);
+    blank.Kualitas.assign(static_cast<std::size_t>(options), "");
+    AddLabelledItems(skor_, Items, blank);
     // The scores were counted from the records there, however many the raw data claims; the
     // distractors go by the same subjects.
     const int subjects = std::clamp(mentah_.JumSubyek, 0, mentah_.JawabanCount());

@@ -3,8 +3,6 @@
 #include "core/document/data.h"
 #include "core/scoring/data_skor.h"
 
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace taviro {
@@ -38,10 +36,11 @@ public:
         SetNeedRecalc(true);
     }
     // Forms the groups (puts the score list in score order) and computes every item's statistics;
-    // the item scores are read with the given decimal separator. Throws a TaviroError when a group
-    // is empty, when every member of a group left an item blank, when the two groups' standard
-    // error of an item is 0 (no t value), for a score that is not a number and for an item label
-    // that is not an integer; the results are then left as they were and NeedRecalc stays true.
+    // the item scores are read with the given decimal separator ('.' is accepted as well). Throws a
+    // TaviroError when a group is empty, when every member of a group left an item blank, when the
+    // two groups' standard error of an item is 0 (no t value), for a score that is not a number and
+    // for an item label that is not an integer; the results are then left as they were and
+    // NeedRecalc stays true.
     void Compute(char decimalSeparator = '.');
     const TItemUnggulAsor& GetItem(int index) const {
         return items_.at(static_cast<std::size_t>(index));
@@ -52,30 +51,5 @@ private:
     TDataSkor& skor_;
     std::vector<TItemUnggulAsor> items_;
 };
-
-// The pieces below are shared by the essay analyses that work on the two groups.
-
-// The scores of the subject at the position of the score list, one per item (JumButir entries):
-// nothing for a blank ("*", or "#" of a damaged document) and for a piece missing from a short
-// SkorButir. Throws a TaviroError naming the subject and the item for a piece that is not a
-// number.
-std::vector<std::optional<double>> EssayItemScores(const TDataSkor& skor, int position,
-                                                   char decimalSeparator);
-
-// Per item the sums of the scores of the subjects at positions first .. first+n-1 (blanks add
-// nothing); JumButir entries.
-std::vector<double> EssayScoreSums(const TDataSkor& skor, int first, int n, char decimalSeparator);
-
-// The ideal score of every item, read from the scores' Kunci (JumButir entries). Throws a
-// TaviroError for a missing piece or one that is not a number.
-std::vector<double> EssayIdealScores(const TDataSkor& skor, char decimalSeparator);
-
-// The integer label of the 0-based item: its NoButir entry, or item + 1 when the list has none
-// for it (as a save writes it). Throws a TaviroError for a label that is not an integer.
-int NoButirAsli(const TDataSkor& skor, int item);
-
-// How the essay analyses name the 0-based item in their messages: "butir ke-3 (no. butir asli 7)"
-// for item 2 labelled 7.
-std::string EssayItemName(int item, int noButirAsli);
 
 } // namespace taviro

@@ -1,7 +1,7 @@
 #include "core/analysis/data_kesukaran_uraian.h"
 
 #include "core/analysis/data_unggul_asor.h"
-#include "core/analysis/group_rule.h"
+#include "core/analysis/essay_groups.h"
 #include "core/taviro_error.h"
 
 #include <gtest/gtest.h>
@@ -14,46 +14,9 @@
 namespace taviro {
 namespace {
 
-struct GroupedRows {
-    std::vector<std::string> Upper;
-    std::vector<std::string> Middle;
-    std::vector<std::string> Lower;
-};
-
-// An essay score list whose groups hold exactly the given SkorButir rows, in raw order the
-// reverse of score order.
-void FillScores(TDataSkor& skor, int jumButir, const std::string& kunci, const GroupedRows& rows,
-                const std::vector<std::string>& labels = {}) {
-    skor.JumButir = jumButir;
-    skor.Kunci = kunci;
-    skor.NoButir = labels;
-    std::vector<TItemSkor> ordered;
-    double skorAkhir = 1000;
-    for (const auto* part : {&rows.Upper, &rows.Middle, &rows.Lower}) {
-        for (const std::string& row : *part) {
-            TItemSkor item;
-            item.SkorButir = row;
-            item.SkorAkhir = skorAkhir;
-            skorAkhir -= 1;
-            ordered.push_back(item);
-        }
-    }
-    const int count = static_cast<int>(ordered.size());
-    for (int i = 0; i < count; ++i) {
-        TItemSkor item = ordered[static_cast<std::size_t>(count - 1 - i)];
-        item.UrutanAwal = i;
-        skor.Add(item);
-    }
-    ASSERT_EQ(GroupSize(count), static_cast<int>(rows.Upper.size()));
-}
-
-void ExpectNear(double actual, double expected) {
-    EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)));
-}
-
-// The subjects between the groups score the extremes, so that any of them counted in a group
-// would move the result.
-const std::vector<std::string> ExtremeMiddle = {"0", "5", "*", "5", "0"};
+using test::ExpectNear;
+using test::ExtremeMiddle;
+using test::GroupedRows;
 
 struct LevelCase {
     const char* Name;
@@ -161,7 +124,7 @@ class KesukaranUraianLevel : public testing::TestWithParam<LevelCase> {};
 TEST_P(KesukaranUraianLevel, MatchesReferenceValue) {
     const LevelCase& c = GetParam();
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, 1, c.Kunci, c.Rows);
+    test::FillGroupedScores(skor, 1, c.Kunci, c.Rows);
     // The highest scores received are not the ideal scores: the level must not read them.
     skor.MaxSkor = {1.0};
     TDataKesukaranUraian kesukaran(skor);
@@ -225,7 +188,7 @@ const ErrorCase ErrorCases[] = {
      "5",
      {{"4", "5", "3"}, ExtremeMiddle, {"1", "2", "3"}},
      {""},
-     "No butir asli butir ke-1 bukan bilangan bulat: \"\""},
+     "No butir asli butir ke-1 (\"\") bukan bilangan bulat; dokumen ini mungkin rusak"},
 };
 
 class KesukaranUraianErrors : public testing::TestWithParam<ErrorCase> {};
@@ -233,7 +196,7 @@ class KesukaranUraianErrors : public testing::TestWithParam<ErrorCase> {};
 TEST_P(KesukaranUraianErrors, ThrowsMessageAndLeavesNoResults) {
     const ErrorCase& c = GetParam();
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, c.JumButir, c.Kunci, c.Rows, c.Labels);
+    test::FillGroupedScores(skor, c.JumButir, c.Kunci, c.Rows, c.Labels);
     TDataKesukaranUraian kesukaran(skor);
     try {
         kesukaran.Compute();
@@ -252,9 +215,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, KesukaranUraianErrors, testing::ValuesIn(ErrorCa
 // gives a level of 0 rather than an error: no mean is taken here.
 TEST(KesukaranUraian, MissingPiecesAndBlankGroupsCountAsNothing) {
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, 3, "5,10,2",
-               {{"4,10", "5", ""}, {"5,10,2", "5,10,2", "5,10,2", "5,10,2"}, {"1", "2", "3,*"}},
-               {"3", "6", "9"});
+    test::FillGroupedScores(
+        skor, 3, "5,10,2",
+        {{"4,10", "5", ""}, {"5,10,2", "5,10,2", "5,10,2", "5,10,2"}, {"1", "2", "3,*"}},
+        {"3", "6", "9"});
     TDataKesukaranUraian kesukaran(skor);
     kesukaran.Compute();
 
@@ -273,8 +237,9 @@ TEST(KesukaranUraian, MissingPiecesAndBlankGroupsCountAsNothing) {
 
 TEST(KesukaranUraian, SumsEqualThoseOfTheGroupStatistics) {
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, 2, "5,10",
-               {{"4,9.5", "5,7", "*,10"}, {"5,0", "0,10", "5,0", "0,10"}, {"1,2", "2,0.5", "3,4"}});
+    test::FillGroupedScores(
+        skor, 2, "5,10",
+        {{"4,9.5", "5,7", "*,10"}, {"5,0", "0,10", "5,0", "0,10"}, {"1,2", "2,0.5", "3,4"}});
     TDataKesukaranUraian kesukaran(skor);
     kesukaran.Compute();
     TDataUnggulAsor groups(skor);

@@ -2,7 +2,7 @@
 
 #include "core/analysis/anal_butir_soal.h"
 #include "core/analysis/data_unggul_asor.h"
-#include "core/analysis/group_rule.h"
+#include "core/analysis/essay_groups.h"
 #include "core/document/data_mentah.h"
 #include "core/taviro_error.h"
 
@@ -16,46 +16,9 @@
 namespace taviro {
 namespace {
 
-struct GroupedRows {
-    std::vector<std::string> Upper;
-    std::vector<std::string> Middle;
-    std::vector<std::string> Lower;
-};
-
-// An essay score list whose groups hold exactly the given SkorButir rows, in raw order the
-// reverse of score order.
-void FillScores(TDataSkor& skor, int jumButir, const std::string& kunci, const GroupedRows& rows,
-                const std::vector<std::string>& labels = {}) {
-    skor.JumButir = jumButir;
-    skor.Kunci = kunci;
-    skor.NoButir = labels;
-    std::vector<TItemSkor> ordered;
-    double skorAkhir = 1000;
-    for (const auto* part : {&rows.Upper, &rows.Middle, &rows.Lower}) {
-        for (const std::string& row : *part) {
-            TItemSkor item;
-            item.SkorButir = row;
-            item.SkorAkhir = skorAkhir;
-            skorAkhir -= 1;
-            ordered.push_back(item);
-        }
-    }
-    const int count = static_cast<int>(ordered.size());
-    for (int i = 0; i < count; ++i) {
-        TItemSkor item = ordered[static_cast<std::size_t>(count - 1 - i)];
-        item.UrutanAwal = i;
-        skor.Add(item);
-    }
-    ASSERT_EQ(GroupSize(count), static_cast<int>(rows.Upper.size()));
-}
-
-void ExpectNear(double actual, double expected) {
-    EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)));
-}
-
-// The subjects between the groups score the extremes, so that any of them counted in a group
-// would move the result.
-const std::vector<std::string> ExtremeMiddle = {"0", "5", "*", "5", "0"};
+using test::ExpectNear;
+using test::ExtremeMiddle;
+using test::GroupedRows;
 
 struct IndexCase {
     const char* Name;
@@ -95,7 +58,7 @@ class PembedaUraianIndex : public testing::TestWithParam<IndexCase> {};
 TEST_P(PembedaUraianIndex, MatchesReferenceValue) {
     const IndexCase& c = GetParam();
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, c.JumButir, c.Kunci, c.Rows);
+    test::FillGroupedScores(skor, c.JumButir, c.Kunci, c.Rows);
     // The highest scores received are not the ideal scores: the index must not read them.
     skor.MaxSkor.assign(static_cast<std::size_t>(c.JumButir), 4.0);
     TDataUnggulAsor groups(skor);
@@ -165,7 +128,7 @@ class PembedaUraianErrors : public testing::TestWithParam<ErrorCase> {};
 TEST_P(PembedaUraianErrors, ThrowsMessageAndLeavesNoResults) {
     const ErrorCase& c = GetParam();
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, c.JumButir, c.Kunci, c.Rows, {"7", "12"});
+    test::FillGroupedScores(skor, c.JumButir, c.Kunci, c.Rows, {"7", "12"});
     TDataUnggulAsor groups(skor);
     TDataPembedaUraian pembeda(skor, groups);
     try {
@@ -184,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PembedaUraianErrors, testing::ValuesIn(ErrorCase
 class PembedaUraianGroups : public testing::Test {
 protected:
     void SetUp() override {
-        FillScores(skor, 1, "5", {{"4", "5", "3"}, ExtremeMiddle, {"1", "2", "3"}});
+        test::FillGroupedScores(skor, 1, "5", {{"4", "5", "3"}, ExtremeMiddle, {"1", "2", "3"}});
     }
     TDataSkor skor{AnalyzerKind::Uraian};
     TDataUnggulAsor groups{skor};

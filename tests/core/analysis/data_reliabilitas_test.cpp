@@ -158,7 +158,7 @@ TEST(DataReliabilitasTest, EssayScoreThatIsNoNumberNamesSubjectAndItem) {
         FAIL() << "no error";
     } catch (const TaviroError& error) {
         EXPECT_EQ(std::string(error.what()),
-                  "Skor \"x1\" pada subyek dg nomor urut 5, butir ke-2 bukan bilangan");
+                  "Skor subyek dg nomor urut 5, butir ke-2 bukan bilangan: \"x1\"");
     }
     EXPECT_EQ(reliabilitas.Count(), 0);
     EXPECT_TRUE(reliabilitas.NeedRecalc);

@@ -1,6 +1,6 @@
 #include "core/analysis/data_unggul_asor.h"
 
-#include "core/analysis/group_rule.h"
+#include "core/analysis/essay_groups.h"
 #include "core/taviro_error.h"
 
 #include <gtest/gtest.h>
@@ -13,45 +13,8 @@
 namespace taviro {
 namespace {
 
-// The SkorButir texts of the members of each group and of the subjects between the groups.
-struct GroupedRows {
-    std::vector<std::string> Upper;
-    std::vector<std::string> Middle;
-    std::vector<std::string> Lower;
-};
-
-// An essay score list whose groups hold exactly the given rows: test scores fall from the upper
-// rows through the middle rows to the lower rows. The raw order is the reverse, so the groups
-// only come out right when the list is put in score order.
-void FillScores(TDataSkor& skor, int jumButir, const GroupedRows& rows,
-                const std::vector<std::string>& labels = {}) {
-    skor.JumButir = jumButir;
-    skor.NoButir = labels;
-    std::vector<TItemSkor> ordered;
-    double skorAkhir = 1000;
-    for (const auto* part : {&rows.Upper, &rows.Middle, &rows.Lower}) {
-        for (const std::string& row : *part) {
-            TItemSkor item;
-            item.SkorButir = row;
-            item.SkorAkhir = skorAkhir;
-            skorAkhir -= 1;
-            ordered.push_back(item);
-        }
-    }
-    const int count = static_cast<int>(ordered.size());
-    for (int i = 0; i < count; ++i) {
-        TItemSkor item = ordered[static_cast<std::size_t>(count - 1 - i)];
-        item.UrutanAwal = i;
-        item.NoSubyek = std::to_string(i + 1);
-        skor.Add(item);
-    }
-    ASSERT_EQ(GroupSize(count), static_cast<int>(rows.Upper.size()));
-    ASSERT_EQ(rows.Upper.size(), rows.Lower.size());
-}
-
-void ExpectNear(double actual, double expected) {
-    EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)));
-}
+using test::ExpectNear;
+using test::GroupedRows;
 
 struct StatisticsCase {
     const char* Name;
@@ -107,7 +70,7 @@ class UnggulAsorStatistics : public testing::TestWithParam<StatisticsCase> {};
 TEST_P(UnggulAsorStatistics, MatchesReferenceValues) {
     const StatisticsCase& c = GetParam();
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, c.JumButir, c.Rows);
+    test::FillGroupedScores(skor, c.JumButir, "", c.Rows);
     TDataUnggulAsor groups(skor);
     groups.Clear();
     groups.Compute();
@@ -193,18 +156,18 @@ const ErrorCase ErrorCases[] = {
      {},
      '.',
      "Skor subyek dg nomor urut 8, butir ke-1 bukan bilangan: \"x\""},
-    {"DecimalPointOtherThanTheGivenSeparator",
+    {"NotANumberUnderEitherDecimalSeparator",
      1,
-     {{"1", "2.5", "3"}, {"4", "4", "4", "4"}, {"1", "2", "3"}},
+     {{"1", "2;5", "3"}, {"4", "4", "4", "4"}, {"1", "2", "3"}},
      {},
      ',',
-     "Skor subyek dg nomor urut 9, butir ke-1 bukan bilangan: \"2.5\""},
+     "Skor subyek dg nomor urut 9, butir ke-1 bukan bilangan: \"2;5\""},
     {"ItemLabelThatIsNotAnInteger",
      2,
      {{"1,1", "2,2", "3,3"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,1", "2,2", "3,3"}},
      {"7", "7a"},
      '.',
-     "No butir asli butir ke-2 bukan bilangan bulat: \"7a\""},
+     "No butir asli butir ke-2 (\"7a\") bukan bilangan bulat; dokumen ini mungkin rusak"},
 };
 
 class UnggulAsorErrors : public testing::TestWithParam<ErrorCase> {};
@@ -212,7 +175,7 @@ class UnggulAsorErrors : public testing::TestWithParam<ErrorCase> {};
 TEST_P(UnggulAsorErrors, ThrowsMessageAndLeavesNoResults) {
     const ErrorCase& c = GetParam();
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, c.JumButir, c.Rows, c.Labels);
+    test::FillGroupedScores(skor, c.JumButir, "", c.Rows, c.Labels);
     TDataUnggulAsor groups(skor);
     groups.Clear();
     try {
@@ -228,11 +191,21 @@ TEST_P(UnggulAsorErrors, ThrowsMessageAndLeavesNoResults) {
 INSTANTIATE_TEST_SUITE_P(Cases, UnggulAsorErrors, testing::ValuesIn(ErrorCases),
                          [](const auto& caseInfo) { return std::string(caseInfo.param.Name); });
 
+// A document scored under a '.' setting, analysed under a ',' one.
+TEST(UnggulAsor, DecimalPointIsReadUnderACommaSeparator) {
+    TDataSkor skor(AnalyzerKind::Uraian);
+    test::FillGroupedScores(skor, 1, "", {{"2.5", "4"}, {"1", "0"}, {"1", "0.5"}});
+    TDataUnggulAsor groups(skor);
+    groups.Compute(',');
+    ExpectNear(groups.GetItem(0).Rata2Un, 3.25);
+    ExpectNear(groups.GetItem(0).Rata2As, 0.75);
+}
+
 TEST(UnggulAsor, ComputeSortsScoresAndFlags) {
     TDataSkor skor(AnalyzerKind::Uraian);
-    FillScores(skor, 2,
-               {{"1,1", "2,2", "3,3"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,1", "2,2", "3,4"}},
-               {"3", "9"});
+    test::FillGroupedScores(
+        skor, 2, "", {{"1,1", "2,2", "3,3"}, {"4,4", "4,4", "4,4", "4,4"}, {"1,1", "2,2", "3,4"}},
+        {"3", "9"});
     ASSERT_FALSE(skor.IsUrutkanBerdSkor);
     TDataUnggulAsor groups(skor);
     EXPECT_TRUE(groups.NeedRecalc);
