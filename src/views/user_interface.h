@@ -5,6 +5,26 @@
 
 namespace taviro {
 
+class TFInfoJawaban;
+class TFHapusBanyakSubyek;
+class TFAmbilNamaSubyek;
+class TFGabungDuaFile;
+
+// The windows that one window opens over itself.
+enum class Window {
+    EditDataMentah,
+    Skor,
+    SkorDibobot,
+    ReliabilitasTes,
+    UnggulAsor,
+    DayaPembeda,
+    TingkatKesukaran,
+    KorelasiButir,
+    Pengecoh,
+    RekapButir,
+    About,
+};
+
 // The one way in which window logic reaches the user. The GUI implements it with Qt; tests
 // implement it with a scripted fake.
 class UserInterface {
@@ -29,6 +49,30 @@ public:
 
     // Shows the report preview modally.
     virtual void ShowPreview() = 0;
+
+    // Shows another window modally and returns when it is closed.
+    virtual void ShowWindow(Window window) { (void)window; }
+
+    // The modal dialogs whose logic lives in the views layer: true when closed with OK.
+    virtual bool ShowNewFileDialog(TFInfoJawaban& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool ShowDeleteRangeDialog(TFHapusBanyakSubyek& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool ShowImportNamesDialog(TFAmbilNamaSubyek& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool ShowMergeDialog(TFGabungDuaFile& dialog) {
+        (void)dialog;
+        return false;
+    }
+
+    // Opens a web address or a mail link with the desktop's default handler.
+    virtual void OpenUrl(const std::string& url) { (void)url; }
 };
 
 } // namespace taviro

@@ -4,6 +4,7 @@
 #include "core/taviro_error.h"
 #include "programs/olah/document_kind.h"
 #include "programs/olah/stats_command.h"
+#include "views/analyzer_windows.h"
 
 #include <CLI/CLI.hpp>
 
@@ -77,6 +78,37 @@ void Stats(const std::string& input, const std::string& kind, const std::string&
     out << ComputeStats(session).dump(2) << '\n';
 }
 
+// Nobody to ask on the command line: the whole analysis asks nothing and shows no window.
+class NoUserInterface : public UserInterface {
+public:
+    void ShowMessage(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+    void Beep() override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    SaveAnswer AskSaveFirst() override { return SaveAnswer::Cancel; }
+    std::optional<std::string> ChooseFileToOpen() override { return std::nullopt; }
+    std::optional<std::string> ChooseFileToSave(const std::string&) override {
+        return std::nullopt;
+    }
+    void ShowPreview() override {}
+};
+
+void Report(const std::string& input, const std::string& kind, const std::string& separator,
+            std::ostream& out) {
+    Session session(DocumentKind(input, kind));
+    session.Global().DecimalSeparator = DecimalSeparatorOption(separator);
+    session.OpenDocument(input);
+    NoUserInterface ui;
+    AnalyzerWindows windows(session, ui);
+    windows.BuildWholeReport();
+    std::string text;
+    for (const std::string& line : windows.Preview.MCetak) {
+        text += line;
+        text += '\n';
+    }
+    out << text;
+}
+
 } // namespace
 
 int RunOlah(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -118,6 +150,21 @@ int RunOlah(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     stats->add_option("--decimal-separator", separator,
                       "Pemisah desimal skor uraian (bawaan: dari lokal lingkungan)");
     stats->callback([&] { command = [&] { Stats(statsInput, statsKind, separator, out); }; });
+
+    std::string reportInput;
+    std::string reportKind;
+    std::string reportSeparator;
+    CLI::App* report = app.add_subcommand(
+        "report", "Mencetak laporan seluruh analisis (seperti \"Olah Semua Otomatis\")");
+    report->group("Perintah");
+    TranslateHelp(*report);
+    report->set_help_flag("-h,--help", "Tampilkan bantuan ini lalu keluar");
+    report->add_option("FILE", reportInput, "Dokumen yang diolah")->required();
+    report->add_option("--kind", reportKind, "Jenis dokumen: pilihan-ganda atau uraian");
+    report->add_option("--decimal-separator", reportSeparator,
+                       "Pemisah desimal angka laporan (bawaan: dari lokal lingkungan)");
+    report->callback(
+        [&] { command = [&] { Report(reportInput, reportKind, reportSeparator, out); }; });
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,72 @@
+#include "gui/grid_painter.h"
+
+#include "gui/colours.h"
+#include "gui/grid_model.h"
+
+#include <QPainter>
+
+namespace taviro::gui {
+
+namespace {
+
+struct CellLook {
+    QColor Background;
+    QColor Text;
+    bool Bold;
+};
+
+CellLook LookOf(CellRole role, const QColor& header, const QColor& highlight) {
+    switch (role) {
+    case CellRole::Heading:
+        return {header, Qt::black, true};
+    case CellRole::Emphasised:
+        return {highlight, Maroon, true};
+    case CellRole::Yellow:
+        return {CreamYellow, Qt::black, true};
+    case CellRole::MoneyGreen:
+        return {MoneyGreen, Qt::black, true};
+    case CellRole::Red:
+        return {Qt::white, Qt::red, true};
+    case CellRole::Key:
+        return {highlight, Maroon, true};
+    case CellRole::Normal:
+        break;
+    }
+    return {Qt::white, Qt::black, false};
+}
+
+} // namespace
+
+GridPainter::GridPainter(std::uint32_t headerColour, std::uint32_t highlightColour, QObject* parent)
+    : QStyledItemDelegate(parent), header_(FromStoredColour(headerColour)),
+      highlight_(FromStoredColour(highlightColour)) {}
+
+void GridPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const {
+    const auto* model = qobject_cast<const GridModel*>(index.model());
+    if (model == nullptr) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const int row = model->GridRow(index.row());
+    const int col = model->GridCol(index.column());
+    const CellLook look = LookOf(model->Role(index), header_, highlight_);
+    const CellAlignment alignment =
+        model->Window().Alignment(model->GridIndex(), row, col);
+
+    painter->save();
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    painter->fillRect(option.rect, selected ? option.palette.highlight().color().lighter(160)
+                                            : look.Background);
+    QFont font = option.font;
+    font.setBold(look.Bold);
+    painter->setFont(font);
+    painter->setPen(look.Text);
+    const QRect area = option.rect.adjusted(5, 0, -2, 0);
+    const int flags = Qt::AlignVCenter | (alignment == CellAlignment::Left ? Qt::AlignLeft
+                                                                            : Qt::AlignHCenter);
+    painter->drawText(area, flags, index.data().toString());
+    painter->restore();
+}
+
+} // namespace taviro::gui

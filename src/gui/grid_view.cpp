@@ -1,0 +1,70 @@
+#include "gui/grid_view.h"
+
+#include "core/global.h"
+#include "gui/colours.h"
+#include "gui/grid_painter.h"
+
+#include <QHeaderView>
+#include <QLabel>
+
+namespace taviro::gui {
+
+GridView::GridView(const GridWindow& window, int gridIndex, const TGlobal& global,
+                   QWidget* parent)
+    : QTableView(parent), model_(new GridModel(window, gridIndex, this)),
+      corner_(new QLabel(this)) {
+    setModel(model_);
+    setItemDelegate(new GridPainter(global.HeaderColor, global.HighlightColor, this));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setDefaultSectionSize(80);
+
+    const QColor header = FromStoredColour(global.HeaderColor);
+    const QString sectionStyle =
+        QString("background-color: %1; color: black; font-weight: bold; font-size: %2pt; "
+                "border: 1px solid #808080; padding: 2px;")
+            .arg(header.name())
+            .arg(global.HeaderFontSize);
+    setStyleSheet("QHeaderView::section { " + sectionStyle + " } QTableCornerButton::section { " +
+                  sectionStyle + " }");
+    corner_->setAlignment(Qt::AlignCenter);
+    corner_->setStyleSheet("QLabel { " + sectionStyle + " }");
+    corner_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Reload();
+}
+
+void GridView::Reload() {
+    model_->Reload();
+    const TextGrid& grid = model_->Grid();
+    const bool hasCorner = grid.FixedRows > 0 && grid.FixedCols > 0;
+    corner_->setVisible(hasCorner);
+    if (hasCorner) {
+        const std::string_view text = grid.Cell(0, 0);
+        corner_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    horizontalHeader()->setVisible(grid.FixedRows > 0);
+    verticalHeader()->setVisible(grid.FixedCols > 0);
+    PlaceCorner();
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    PlaceCorner();
+}
+
+void GridView::updateGeometries() {
+    QTableView::updateGeometries();
+    PlaceCorner();
+}
+
+void GridView::PlaceCorner() {
+    corner_->setGeometry(frameWidth(), frameWidth(), verticalHeader()->width(),
+                         horizontalHeader()->height());
+    corner_->raise();
+}
+
+} // namespace taviro::gui

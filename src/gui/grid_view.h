@@ -1,0 +1,38 @@
+#pragma once
+
+#include "gui/grid_model.h"
+
+#include <QLabel>
+#include <QTableView>
+
+namespace taviro {
+class TGlobal;
+}
+
+namespace taviro::gui {
+
+// A read-only table of a window's grid, drawn by the grid painter, with the headings of the first
+// fixed row and column in its headers (the top-left heading in the corner), a fixed row height
+// for any number of rows.
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    GridView(const GridWindow& window, int gridIndex, const TGlobal& global,
+             QWidget* parent = nullptr);
+
+    GridModel& Model() { return *model_; }
+    // Reads the grid again after the window refilled it.
+    void Reload();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
+
+private:
+    void PlaceCorner();
+
+    GridModel* model_;
+    QLabel* corner_;
+};
+
+} // namespace taviro::gui
