@@ -4,6 +4,7 @@
 #include "core/taviro_error.h"
 #include "gui/colours.h"
 #include "gui/report_printer.h"
+#include "gui/result_window.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -16,23 +17,6 @@
 #include <QVBoxLayout>
 
 namespace taviro::gui {
-
-namespace {
-
-QPushButton* LinkButton(const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setFlat(true);
-    button->setCursor(Qt::PointingHandCursor);
-    QFont font(SansFont);
-    font.setPixelSize(13);
-    font.setBold(true);
-    font.setUnderline(true);
-    button->setFont(font);
-    button->setStyleSheet(QString("color: %1; border: none; padding: 2px 8px;").arg(Navy.name()));
-    return button;
-}
-
-} // namespace
 
 PreviewDialog::PreviewDialog(TFMemoCetak& preview, const TGlobal& global, QWidget* parent)
     : QDialog(parent), preview_(preview), global_(global), text_(new QPlainTextEdit(this)) {

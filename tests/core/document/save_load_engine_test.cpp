@@ -123,9 +123,9 @@ TEST(EssayRawData, ReadsLabelsAndNumbersWhateverTheVersion) {
     test::WriteFile(folder.File("versi.tur"), text);
     Session session(AnalyzerKind::Uraian);
     session.OpenDocument(folder.File("versi.tur"));
-    EXPECT_EQ(session.DataMentah().NoButir, (std::vector<std::string>{"1", "2a", "3"}));
+    EXPECT_EQ(session.DataMentah().NoButir, (std::vector<std::string>{"1", "12", "3"}));
     EXPECT_EQ(session.DataMentah().GetJawaban(1).NoSubyek, "2");
-    EXPECT_EQ(session.DataSkor().NoButir, (std::vector<std::string>{"1", "2a", "3"}));
+    EXPECT_EQ(session.DataSkor().NoButir, (std::vector<std::string>{"1", "12", "3"}));
 }
 
 TEST(SaveLoadEngine, OpeningClearsIsChangedAndTakesTheFileVersion) {
