@@ -12,27 +12,25 @@ namespace {
 struct CellLook {
     QColor Background;
     QColor Text;
-    bool Bold;
 };
 
 CellLook LookOf(CellRole role, const QColor& header, const QColor& highlight) {
     switch (role) {
     case CellRole::Heading:
-        return {header, Qt::black, true};
+        return {header, Qt::black};
     case CellRole::Emphasised:
-        return {highlight, Maroon, true};
-    case CellRole::Yellow:
-        return {CreamYellow, Qt::black, true};
-    case CellRole::MoneyGreen:
-        return {MoneyGreen, Qt::black, true};
-    case CellRole::Red:
-        return {Qt::white, Qt::red, true};
     case CellRole::Key:
-        return {highlight, Maroon, true};
+        return {highlight, Maroon};
+    case CellRole::Yellow:
+        return {CreamYellow, Qt::black};
+    case CellRole::MoneyGreen:
+        return {MoneyGreen, Qt::black};
+    case CellRole::Red:
+        return {Qt::red, Qt::white};
     case CellRole::Normal:
         break;
     }
-    return {Qt::white, Qt::black, false};
+    return {Qt::white, Qt::black};
 }
 
 } // namespace
@@ -59,7 +57,7 @@ void GridPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->fillRect(option.rect, selected ? option.palette.highlight().color().lighter(160)
                                             : look.Background);
     QFont font = option.font;
-    font.setBold(look.Bold);
+    font.setBold(model->Window().Bold(model->GridIndex(), row, col));
     painter->setFont(font);
     painter->setPen(look.Text);
     const QRect area = option.rect.adjusted(5, 0, -2, 0);

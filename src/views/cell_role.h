@@ -7,9 +7,9 @@ enum class CellRole {
     Normal,     // white, black, regular
     Heading,    // a fixed cell: header colour, black bold centred
     Emphasised, // highlight colour, maroon bold
-    Yellow,     // yellow, black bold
-    MoneyGreen, // money green, black bold
-    Red,        // a value that warns: red text
+    Yellow,     // yellow, black
+    MoneyGreen, // money green, black
+    Red,        // a value that warns: red, white text
     Key,        // the key or ideal-score row of the raw data
 };
 

@@ -20,6 +20,13 @@ public:
         (void)col;
         return CellAlignment::Centre;
     }
+    // Whether the cell's text is bold: headings, emphasised cells, keys and yellow cells are,
+    // unless a window says otherwise.
+    virtual bool Bold(int grid, int row, int col) const {
+        const CellRole role = Role(grid, row, col);
+        return role == CellRole::Heading || role == CellRole::Emphasised ||
+               role == CellRole::Key || role == CellRole::Yellow;
+    }
 
     // Recomputes what is stale and refills what must be refilled.
     virtual void RefreshView() = 0;
