@@ -75,7 +75,8 @@ void Stats(const std::string& input, const std::string& kind, const std::string&
     Session session(DocumentKind(input, kind));
     session.Global().DecimalSeparator = DecimalSeparatorOption(separator);
     session.OpenDocument(input);
-    out << ComputeStats(session).dump(2) << '\n';
+    // Compact: a district's document gives tens of megabytes, which indentation would double.
+    out << ComputeStats(session) << '\n';
 }
 
 // Nobody to ask on the command line: the whole analysis asks nothing and shows no window.
@@ -101,12 +102,9 @@ void Report(const std::string& input, const std::string& kind, const std::string
     NoUserInterface ui;
     AnalyzerWindows windows(session, ui);
     windows.BuildWholeReport();
-    std::string text;
     for (const std::string& line : windows.Preview.MCetak) {
-        text += line;
-        text += '\n';
+        out << line << '\n';
     }
-    out << text;
 }
 
 } // namespace
