@@ -1,8 +1,10 @@
 #pragma once
 
+#include "views/editor_dialogs.h"
 #include "views/user_interface.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,53 @@ public:
         return NextFile(FilesToSave);
     }
     void ShowPreview() override { ++PreviewsShown; }
+
+    // Every window shown, in order; the hook plays what the window would do while it is open.
+    std::vector<Window> WindowsShown;
+    std::function<void(Window)> OnShowWindow;
+    void ShowWindow(Window window) override {
+        WindowsShown.push_back(window);
+        if (OnShowWindow) {
+            OnShowWindow(window);
+        }
+    }
+
+    // The new-file dialog: the hook plays the user (types into the dialog, closes it) and returns
+    // whether it was closed with OK; without a hook the dialog is cancelled.
+    int NewFileDialogsShown = 0;
+    std::function<bool(TFInfoJawaban&)> OnNewFileDialog;
+    bool ShowNewFileDialog(TFInfoJawaban& dialog) override {
+        ++NewFileDialogsShown;
+        return OnNewFileDialog ? OnNewFileDialog(dialog) : false;
+    }
+
+    // The editor's three dialogs, played the same way; without a hook each is cancelled ("Batal"
+    // for the range dialog).
+    int DeleteRangeDialogsShown = 0;
+    std::function<bool(TFHapusBanyakSubyek&)> OnDeleteRangeDialog;
+    bool ShowDeleteRangeDialog(TFHapusBanyakSubyek& dialog) override {
+        ++DeleteRangeDialogsShown;
+        if (OnDeleteRangeDialog) {
+            return OnDeleteRangeDialog(dialog);
+        }
+        dialog.BatalClick();
+        return false;
+    }
+    int ImportNamesDialogsShown = 0;
+    std::function<bool(TFAmbilNamaSubyek&)> OnImportNamesDialog;
+    bool ShowImportNamesDialog(TFAmbilNamaSubyek& dialog) override {
+        ++ImportNamesDialogsShown;
+        return OnImportNamesDialog ? OnImportNamesDialog(dialog) : false;
+    }
+    int MergeDialogsShown = 0;
+    std::function<bool(TFGabungDuaFile&)> OnMergeDialog;
+    bool ShowMergeDialog(TFGabungDuaFile& dialog) override {
+        ++MergeDialogsShown;
+        return OnMergeDialog ? OnMergeDialog(dialog) : false;
+    }
+
+    std::vector<std::string> UrlsOpened;
+    void OpenUrl(const std::string& url) override { UrlsOpened.push_back(url); }
 
 private:
     template <typename T> static T Next(std::deque<T>& answers, T otherwise) {
