@@ -35,6 +35,61 @@ struct ItemSums {
     bool XVaries = false;
 };
 
+// Whether every test score is a whole number that whole-number sums hold exactly.
+bool WholeScores(const TDataSkor& skor) {
+    for (const TItemSkor& subject : skor.Items) {
+        if (subject.SkorAkhir != std::trunc(subject.SkorAkhir) ||
+            std::fabs(subject.SkorAkhir) > 1e9) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SumRightAnswers(const TDataSkor& skor, std::vector<ItemSums>& items) {
+    // Item scores are 0 or 1 and test scores whole numbers: whole-number sums are exact, and
+    // the pass needs no branch per answer.
+    std::vector<long long> right(items.size(), 0);
+    std::vector<long long> rightTimesScore(items.size(), 0);
+    for (int s = 0; s < skor.Count(); ++s) {
+        const TItemSkor& subject = skor.GetItem(s);
+        const auto y = static_cast<long long>(subject.SkorAkhir);
+        const std::size_t length = std::min(subject.SkorButir.size(), items.size());
+        for (std::size_t i = 0; i < length; ++i) {
+            const long long x = subject.SkorButir[i] == '1' ? 1 : 0;
+            right[i] += x;
+            rightTimesScore[i] += x * y;
+        }
+    }
+    const auto subjects = static_cast<long long>(skor.Count());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].Sums.X = static_cast<long double>(right[i]);
+        items[i].Sums.XX = static_cast<long double>(right[i]);
+        items[i].Sums.XY = static_cast<long double>(rightTimesScore[i]);
+        items[i].XVaries = right[i] != 0 && right[i] != subjects;
+    }
+}
+
+void SumItemScores(const TDataSkor& skor, std::vector<ItemSums>& items, char decimalSeparator) {
+    std::vector<double> scores;
+    for (int s = 0; s < skor.Count(); ++s) {
+        ItemScoresInto(skor, s, decimalSeparator, scores);
+        const long double y = skor.GetItem(s).SkorAkhir;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            ItemSums& item = items[i];
+            const long double x = scores[i];
+            item.Sums.X += x;
+            item.Sums.XX += x * x;
+            item.Sums.XY += x * y;
+            if (s == 0) {
+                item.FirstX = scores[i];
+            } else {
+                item.XVaries = item.XVaries || scores[i] != item.FirstX;
+            }
+        }
+    }
+}
+
 } // namespace
 
 TDataKorelasiButir::TDataKorelasiButir(TDataSkor& skor) : BatasSig(CriticalValues), skor_(skor) {
@@ -78,24 +133,15 @@ void TDataKorelasiButir::Compute(char decimalSeparator) {
     long double sumYY = 0;
     bool yVaries = false;
     for (int s = 0; s < skor_.Count(); ++s) {
-        const TItemSkor& subject = skor_.GetItem(s);
-        const std::vector<double> scores = ItemScores(skor_, s, decimalSeparator);
-        const long double y = subject.SkorAkhir;
+        const long double y = skor_.GetItem(s).SkorAkhir;
         sumY += y;
         sumYY += y * y;
-        yVaries = yVaries || subject.SkorAkhir != skor_.GetItem(0).SkorAkhir;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            ItemSums& item = items[i];
-            const long double x = scores[i];
-            item.Sums.X += x;
-            item.Sums.XX += x * x;
-            item.Sums.XY += x * y;
-            if (s == 0) {
-                item.FirstX = scores[i];
-            } else {
-                item.XVaries = item.XVaries || scores[i] != item.FirstX;
-            }
-        }
+        yVaries = yVaries || skor_.GetItem(s).SkorAkhir != skor_.GetItem(0).SkorAkhir;
+    }
+    if (skor_.Kind == AnalyzerKind::PilihanGanda && WholeScores(skor_)) {
+        SumRightAnswers(skor_, items);
+    } else {
+        SumItemScores(skor_, items, decimalSeparator);
     }
 
     const int subjects = skor_.Count();

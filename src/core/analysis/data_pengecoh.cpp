@@ -5,6 +5,7 @@
 #include "core/text/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace taviro {
@@ -30,11 +31,6 @@ std::string NoDistractorMessage(int item) {
 // Only 'A' .. 'Z' change, whatever the locale.
 char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// The character at the 0-based position, or blank where the text is too short.
-char AnswerAt(const std::string& text, std::size_t position) {
-    return position < text.size() ? text[position] : '*';
 }
 
 // The 0-based option that the character names (letter case ignored), or -1 for none of them.
@@ -91,24 +87,41 @@ void TDataPengecoh::Compute() {
 
 void TDataPengecoh::CountAnswers(int subjects) {
     const int options = mentah_.JumPilihan;
+    const std::size_t items = Items.size();
+    // One pass that only counts every character per item, without a branch per answer: the
+    // counts of right answers, blanks and options are read from these afterwards.
+    std::vector<std::array<int, 256>> characters(items);
+    for (auto& counts : characters) {
+        counts.fill(0);
+    }
+    // How many answer strings end at each length: the missing end of a short one is blank.
+    std::vector<int> endingAt(items + 1, 0);
     for (int s = 0; s < subjects; ++s) {
-        // An empty answer string, and the missing end of a short one, are blank.
         const std::string& answers = mentah_.GetJawaban(s).Jwb;
-        for (std::size_t i = 0; i < Items.size(); ++i) {
-            TitemPengecoh& item = Items[i];
-            const bool answered = i < answers.size();
-            const char answer = AnswerAt(answers, i);
-            // A missing key position matches no answer, as in the scoring.
-            if (answered && i < mentah_.Kunci.size() &&
-                LowerAscii(answer) == LowerAscii(mentah_.Kunci[i])) {
-                ++item.JumBetul;
+        const std::size_t present = std::min(answers.size(), items);
+        for (std::size_t i = 0; i < present; ++i) {
+            ++characters[i][static_cast<unsigned char>(answers[i])];
+        }
+        ++endingAt[present];
+    }
+    int missing = 0;
+    for (std::size_t i = 0; i < items; ++i) {
+        missing += endingAt[i];
+        TitemPengecoh& item = Items[i];
+        const auto& counts = characters[i];
+        const auto count = [&counts](char c) { return counts[static_cast<unsigned char>(c)]; };
+        // A missing key position matches no answer, as in the scoring; letter case never counts.
+        if (i < mentah_.Kunci.size()) {
+            const char key = LowerAscii(mentah_.Kunci[i]);
+            item.JumBetul = count(key);
+            if (key >= 'a' && key <= 'z') {
+                item.JumBetul += count(static_cast<char>(key - 'a' + 'A'));
             }
-            if (answer == '*') {
-                ++item.JumBlank;
-            }
-            if (const int option = OptionOf(answer, options); option >= 0) {
-                ++item.JumPemilih[static_cast<std::size_t>(option)];
-            }
+        }
+        item.JumBlank = count('*') + missing;
+        for (int option = 0; option < options; ++option) {
+            item.JumPemilih[static_cast<std::size_t>(option)] =
+                count(static_cast<char>('a' + option)) + count(static_cast<char>('A' + option));
         }
     }
 }

@@ -28,6 +28,23 @@ Halves HalfScores(const std::vector<double>& itemScores) {
     return halves;
 }
 
+// The right answers ("1") at odd and at even positions, counted from 1; the missing end of a
+// short result string counts as not right.
+Halves RightAnswerHalves(const std::string& skorButir, int jumButir) {
+    const std::size_t length =
+        std::min(skorButir.size(), static_cast<std::size_t>(std::max(jumButir, 0)));
+    int odd = 0;
+    int even = 0;
+    for (std::size_t i = 0; i + 1 < length; i += 2) {
+        odd += skorButir[i] == '1';
+        even += skorButir[i + 1] == '1';
+    }
+    if (length % 2 == 1) {
+        odd += skorButir[length - 1] == '1';
+    }
+    return {static_cast<double>(odd), static_cast<double>(even)};
+}
+
 double SpearmanBrown(double r) {
     if (std::isnan(r) || r == -1.0) {
         return Undefined;
@@ -66,9 +83,16 @@ void TDataReliabilitas::Compute(char decimalSeparator) {
     PearsonSums sums;
     bool xVaries = false;
     bool yVaries = false;
+    std::vector<double> scores;
     for (int i = 0; i < skor_.Count(); ++i) {
         const TItemSkor& subject = skor_.GetItem(i);
-        const Halves halves = HalfScores(ItemScores(skor_, i, decimalSeparator));
+        Halves halves;
+        if (skor_.Kind == AnalyzerKind::PilihanGanda) {
+            halves = RightAnswerHalves(subject.SkorButir, skor_.JumButir);
+        } else {
+            ItemScoresInto(skor_, i, decimalSeparator, scores);
+            halves = HalfScores(scores);
+        }
         TItemReliabilitas item;
         item.SetScores(halves.Ganjil, halves.Genap);
         item.Nama = subject.Nama;

@@ -27,10 +27,9 @@ std::vector<int> GroupRightCounts(const TDataSkor& skor, int first, int n) {
     for (int member = first; member < first + n; ++member) {
         const std::string& result = skor.GetItem(member).SkorButir;
         const std::size_t length = std::min(result.size(), counts.size());
+        // Without a branch per answer: right and wrong answers come in no predictable order.
         for (std::size_t i = 0; i < length; ++i) {
-            if (result[i] == '1') {
-                ++counts[i];
-            }
+            counts[i] += result[i] == '1' ? 1 : 0;
         }
     }
     return counts;

@@ -5,6 +5,7 @@
 #include "core/text/text_helpers.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace taviro {
 
@@ -20,6 +21,11 @@ std::string WrongScoreMessage(const TItemSkor& subject, std::size_t item,
     return "Skor subyek dg nomor urut " + IntToText(subject.UrutanAwal + 1) + ", butir ke-" +
            IntToText(static_cast<long long>(item) + 1) + " bukan bilangan: \"" +
            TruncateText(piece, 40) + "\"";
+}
+
+std::string TooLargeText(const std::string& piece) {
+    return " terlalu besar: \"" + TruncateText(piece, 40) + "\" (paling besar " +
+           RealToText(MaxEssayScore) + ")";
 }
 
 // The regional separator first; '.' as well, for a document scored under another setting.
@@ -64,25 +70,36 @@ std::vector<std::optional<double>> EssayItemScores(const TDataSkor& skor, int po
         if (!scores[i]) {
             throw TaviroError(WrongScoreMessage(subject, i, piece));
         }
+        if (std::fabs(*scores[i]) > MaxEssayScore) {
+            throw TaviroError("Skor subyek dg nomor urut " + IntToText(subject.UrutanAwal + 1) +
+                              ", butir ke-" + IntToText(static_cast<long long>(i) + 1) +
+                              TooLargeText(piece));
+        }
     }
     return scores;
 }
 
 std::vector<double> ItemScores(const TDataSkor& skor, int position, char decimalSeparator) {
-    std::vector<double> scores(ItemCount(skor), 0.0);
+    std::vector<double> scores;
+    ItemScoresInto(skor, position, decimalSeparator, scores);
+    return scores;
+}
+
+void ItemScoresInto(const TDataSkor& skor, int position, char decimalSeparator,
+                    std::vector<double>& scores) {
+    scores.assign(ItemCount(skor), 0.0);
     if (skor.Kind == AnalyzerKind::PilihanGanda) {
         const std::string& result = skor.GetItem(position).SkorButir;
         const std::size_t length = std::min(result.size(), scores.size());
         for (std::size_t i = 0; i < length; ++i) {
-            scores[i] = result[i] == '1' ? 1.0 : 0.0;
+            scores[i] = static_cast<double>(result[i] == '1');
         }
-        return scores;
+        return;
     }
     const auto essay = EssayItemScores(skor, position, decimalSeparator);
     for (std::size_t i = 0; i < scores.size(); ++i) {
         scores[i] = essay[i].value_or(0.0);
     }
-    return scores;
 }
 
 std::vector<double> EssayScoreSums(const TDataSkor& skor, int first, int n, char decimalSeparator) {
@@ -110,6 +127,9 @@ std::vector<double> EssayIdealScores(const TDataSkor& skor, char decimalSeparato
         if (!value) {
             throw TaviroError("Skor ideal butir ke-" + item + " bukan bilangan: \"" +
                               TruncateText(pieces[i], 40) + "\"");
+        }
+        if (std::fabs(*value) > MaxEssayScore) {
+            throw TaviroError("Skor ideal butir ke-" + item + TooLargeText(pieces[i]));
         }
         ideal[i] = *value;
     }

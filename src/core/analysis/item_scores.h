@@ -46,6 +46,9 @@ std::vector<std::optional<double>> EssayItemScores(const TDataSkor& skor, int po
 // Multiple choice: 1 for a right answer, 0 otherwise, a position beyond SkorButir included.
 // Essay: the item score as EssayItemScores reads it, 0 for a blank.
 std::vector<double> ItemScores(const TDataSkor& skor, int position, char decimalSeparator);
+// The same into a buffer that the caller keeps from subject to subject.
+void ItemScoresInto(const TDataSkor& skor, int position, char decimalSeparator,
+                    std::vector<double>& scores);
 
 // Essay: per item the sums of the scores of the subjects at positions first .. first+n-1 (blanks
 // add nothing); ItemCount entries.

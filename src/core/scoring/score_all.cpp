@@ -6,6 +6,7 @@
 #include "core/text/text_helpers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -38,7 +39,9 @@ std::string ScoreAboveIdealMessage(int subject, int item) {
            ", butir ke-" + IntToText(item);
 }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // A subject of the score list as the raw data names it.
 TItemSkor NewItem(const TJawaban& subject, int index) {
@@ -90,28 +93,38 @@ void TDataSkor::ScoreMultipleChoice(const TDataMentah& data, int subjects) {
     Kunci = data.Kunci;
 
     const auto items = static_cast<std::size_t>(JumButir);
+    // Per item, the result of every possible answer character: "1" when it is the key (letter
+    // case ignored), "*" for a blank ('*' or '#'), "-" for anything else. A missing key position
+    // matches no answer. The table spares a branch per answer, whose outcome is unpredictable.
+    std::vector<std::array<char, 256>> results(items);
+    for (std::size_t p = 0; p < items; ++p) {
+        for (int c = 0; c < 256; ++c) {
+            const char answer = UpperAscii(static_cast<char>(c));
+            const bool right = p < Kunci.size() && answer == UpperAscii(Kunci[p]);
+            results[p][static_cast<std::size_t>(c)] =
+                right ? '1' : (answer == '*' || answer == '#' ? '*' : '-');
+        }
+    }
     Items.reserve(static_cast<std::size_t>(subjects));
     for (int i = 0; i < subjects; ++i) {
         const TJawaban& subject = data.GetJawaban(i);
         TItemSkor item = NewItem(subject, i);
         // An empty answer string is all blanks; a missing position of a short string is blank
-        // too, and a missing key position matches no answer.
+        // too.
         const std::string& answers = subject.Jwb;
-        item.SkorButir.resize(items);
-        for (std::size_t p = 0; p < items; ++p) {
-            const bool hasAnswer = p < answers.size();
-            const char answer = hasAnswer ? UpperAscii(answers[p]) : '*';
-            if (hasAnswer && p < Kunci.size() && answer == UpperAscii(Kunci[p])) {
-                item.SkorButir[p] = '1';
-                ++item.JumBetul;
-            } else if (answer == '*' || answer == '#') {
-                item.SkorButir[p] = '*';
-                ++item.JumBlank;
-            } else {
-                item.SkorButir[p] = '-';
-                ++item.JumSalah;
-            }
+        const std::size_t present = std::min(answers.size(), items);
+        item.SkorButir.assign(items, '*');
+        int right = 0;
+        int blank = 0;
+        for (std::size_t p = 0; p < present; ++p) {
+            const char result = results[p][static_cast<unsigned char>(answers[p])];
+            item.SkorButir[p] = result;
+            right += result == '1';
+            blank += result == '*';
         }
+        item.JumBetul = right;
+        item.JumBlank = blank + static_cast<int>(items - present);
+        item.JumSalah = JumButir - item.JumBetul - item.JumBlank;
         item.SkorAkhir = item.JumBetul;
         Items.push_back(std::move(item));
     }
@@ -130,7 +143,7 @@ void TDataSkor::ScoreEssay(TDataMentah& data, int subjects, char decimalSeparato
     for (std::size_t k = 0; k < items; ++k) {
         const auto value =
             k < idealTexts.size() ? ParseReal(idealTexts[k], decimalSeparator) : std::nullopt;
-        if (!value) {
+        if (!value || std::fabs(*value) > MaxEssayScore) {
             throw TaviroError(WrongIdealMessage(static_cast<int>(k) + 1));
         }
         ideal[k] = *value;
@@ -158,7 +171,7 @@ void TDataSkor::ScoreEssay(TDataMentah& data, int subjects, char decimalSeparato
                 continue;
             }
             const auto value = ParseReal(piece, decimalSeparator);
-            if (!value) {
+            if (!value || std::fabs(*value) > MaxEssayScore) {
                 throw TaviroError(WrongScoreMessage(i + 1, static_cast<int>(p) + 1));
             }
             if (*value > ideal[p]) {
