@@ -37,6 +37,21 @@ std::optional<double> ParseScore(const std::string& piece, char decimalSeparator
     return value;
 }
 
+// A piece of at most six digits, read without the general conversion.
+std::optional<double> SmallWholeNumber(std::string_view piece) {
+    if (piece.empty() || piece.size() > 6) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : piece) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 } // namespace
 
 std::size_t ItemCount(const TDataSkor& skor) {
@@ -58,22 +73,30 @@ int NoButirAsli(const TDataSkor& skor, int item) {
 std::vector<std::optional<double>> EssayItemScores(const TDataSkor& skor, int position,
                                                    char decimalSeparator) {
     const TItemSkor& subject = skor.GetItem(position);
-    const std::vector<std::string> pieces = SplitText(subject.SkorButir, ',');
     std::vector<std::optional<double>> scores(ItemCount(skor));
-    const std::size_t present = std::min(pieces.size(), scores.size());
-    for (std::size_t i = 0; i < present; ++i) {
-        const std::string& piece = pieces[i];
+    // The pieces between the commas, read in place: every analysis reads every score again, so
+    // whole scores, which most are, skip the general conversion.
+    const std::string_view text = subject.SkorButir;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < scores.size() && start < text.size(); ++i) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string_view piece = text.substr(start, comma - start);
+        start = comma + 1;
         if (piece == "*" || piece == "#") {
             continue;
         }
-        scores[i] = ParseScore(piece, decimalSeparator);
+        if (const auto whole = SmallWholeNumber(piece)) {
+            scores[i] = *whole;
+            continue;
+        }
+        scores[i] = ParseScore(std::string(piece), decimalSeparator);
         if (!scores[i]) {
-            throw TaviroError(WrongScoreMessage(subject, i, piece));
+            throw TaviroError(WrongScoreMessage(subject, i, std::string(piece)));
         }
         if (std::fabs(*scores[i]) > MaxEssayScore) {
             throw TaviroError("Skor subyek dg nomor urut " + IntToText(subject.UrutanAwal + 1) +
                               ", butir ke-" + IntToText(static_cast<long long>(i) + 1) +
-                              TooLargeText(piece));
+                              TooLargeText(std::string(piece)));
         }
     }
     return scores;
