@@ -7,10 +7,11 @@
 #include <QHeaderView>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace taviro::gui {
 
-GridView::GridView(const GridWindow& window, int gridIndex, const TGlobal& global,
-                   QWidget* parent)
+GridView::GridView(const GridWindow& window, int gridIndex, const TGlobal& global, QWidget* parent)
     : QTableView(parent), model_(new GridModel(window, gridIndex, this)),
       corner_(new QLabel(this)) {
     setModel(model_);
@@ -39,14 +40,34 @@ GridView::GridView(const GridWindow& window, int gridIndex, const TGlobal& globa
 
 void GridView::Reload() {
     model_->Reload();
+    ShowCorner();
+}
+
+void GridView::Refresh() {
+    model_->Refresh();
+    ShowCorner();
+}
+
+void GridView::SetHeaderRows(int rows) {
+    model_->SetHeaderRows(rows);
+    ShowCorner();
+}
+
+void GridView::ShowCorner() {
     const TextGrid& grid = model_->Grid();
-    const bool hasCorner = grid.FixedRows > 0 && grid.FixedCols > 0;
+    const int lines = std::min(model_->HeaderRows(), grid.FixedRows);
+    const bool hasCorner = lines > 0 && grid.FixedCols > 0;
     corner_->setVisible(hasCorner);
     if (hasCorner) {
-        const std::string_view text = grid.Cell(0, 0);
-        corner_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        QString text;
+        for (int row = 0; row < lines; ++row) {
+            const std::string_view cell = grid.Cell(row, 0);
+            text += (row > 0 ? "\n" : "") +
+                    QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+        }
+        corner_->setText(text);
     }
-    horizontalHeader()->setVisible(grid.FixedRows > 0);
+    horizontalHeader()->setVisible(lines > 0);
     verticalHeader()->setVisible(grid.FixedCols > 0);
     PlaceCorner();
 }

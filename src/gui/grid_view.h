@@ -23,6 +23,10 @@ public:
     GridModel& Model() { return *model_; }
     // Reads the grid again after the window refilled it.
     void Reload();
+    // Repaints after the window changed texts; reads the grid again only when its size changed.
+    void Refresh();
+    // How many fixed rows the column headers show, one line each (1 unless set).
+    void SetHeaderRows(int rows);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -30,6 +34,7 @@ protected:
 
 private:
     void PlaceCorner();
+    void ShowCorner();
 
     GridModel* model_;
     QLabel* corner_;
