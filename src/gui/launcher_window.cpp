@@ -45,7 +45,8 @@ LauncherWindow::LauncherWindow(QWidget* parent) : QDialog(parent) {
     topLayout->addWidget(Text("Selamat berjumpa dengan TAVIRO.  Terimakasih anda telah "
                               "menggunakan software ini.",
                               13, true, Qt::darkGreen, top));
-    topLayout->addWidget(Text("Dikembangkan oleh Tim Pengembang Taviro.", 11, false, Qt::black, top));
+    topLayout->addWidget(
+        Text("Dikembangkan oleh Tim Pengembang Taviro.", 11, false, Qt::black, top));
     auto* notice = Text("Perangkat lunak ini boleh digandakan dan dibagikan untuk keperluan "
                         "pendidikan selama tidak diubah dan tidak diperjualbelikan.",
                         11, false, Qt::black, top);

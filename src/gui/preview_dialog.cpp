@@ -90,8 +90,8 @@ void PreviewDialog::Reload() {
 }
 
 void PreviewDialog::SaveToFile() {
-    const auto path = ChooseTextFile(
-        QString::fromStdString(TFMemoCetak::ProposedFileName(global_.FileName)));
+    const auto path =
+        ChooseTextFile(QString::fromStdString(TFMemoCetak::ProposedFileName(global_.FileName)));
     if (!path) {
         return;
     }
@@ -109,6 +109,8 @@ void PreviewDialog::Print() {
     }
 }
 
-int PreviewDialog::PrintTo(QPrinter& printer) { return PrintLines(printer, preview_.MCetak); }
+int PreviewDialog::PrintTo(QPrinter& printer) {
+    return PrintLines(printer, preview_.MCetak);
+}
 
 } // namespace taviro::gui

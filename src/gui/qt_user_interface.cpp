@@ -34,7 +34,9 @@ void QtUserInterface::ShowError(const std::string& text) {
                           QString::fromStdString(text));
 }
 
-void QtUserInterface::Beep() { QApplication::beep(); }
+void QtUserInterface::Beep() {
+    QApplication::beep();
+}
 
 bool QtUserInterface::AskYesNo(const std::string& question) {
     if (YesNoDialog) {

@@ -13,7 +13,7 @@ class QWidget;
 namespace taviro {
 class TGlobal;
 class TFMemoCetak;
-}
+} // namespace taviro
 
 namespace taviro::gui {
 

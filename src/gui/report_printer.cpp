@@ -42,8 +42,8 @@ int PrintLines(QPrinter& printer, const std::vector<std::string>& lines, int cha
     const QFontMetricsF metrics(font, &printer);
     const double lineHeight = metrics.lineSpacing();
     const double footerHeight = 2 * lineHeight;
-    const auto linesPerPage =
-        std::max<std::size_t>(1, static_cast<std::size_t>((area.height() - footerHeight) / lineHeight));
+    const auto linesPerPage = std::max<std::size_t>(
+        1, static_cast<std::size_t>((area.height() - footerHeight) / lineHeight));
 
     int pages = 0;
     std::size_t next = 0;
