@@ -47,7 +47,10 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path) {
     }
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    temporary_ = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // The temporary name adds 8 characters to the file's name: a name near the file system's limit
+    // of 255 bytes is shortened in it, so that every name that can be saved can be saved safely.
+    const std::string name = target.filename().string().substr(0, 200);
+    temporary_ = (folder / ("." + name + ".XXXXXX")).string();
     fd_ = ::mkstemp(temporary_.data());
     if (fd_ < 0) {
         throw TaviroError(SystemProblem(errno));
@@ -92,6 +95,20 @@ void AtomicFile::Commit() {
     if (error != 0) {
         ::unlink(temporary_.c_str());
         throw TaviroError(SystemProblem(error));
+    }
+    SyncFolder();
+}
+
+void AtomicFile::SyncFolder() const {
+    // The rename lives in the folder: until the folder reaches the disk, a power cut may still
+    // bring back the old file. The new file is in place already, so a failure here is no reason
+    // to report the save as failed.
+    const std::filesystem::path target(path_);
+    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
     }
 }
 

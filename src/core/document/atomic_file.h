@@ -21,6 +21,8 @@ public:
     void Commit();
 
 private:
+    void SyncFolder() const;
+
     std::string path_;
     std::string temporary_;
     int fd_ = -1;

@@ -1,7 +1,7 @@
 #include "core/document/xml_file.h"
 
-#include "core/taviro_error.h"
 #include "core/document/atomic_file.h"
+#include "core/taviro_error.h"
 #include "core/text/number_text.h"
 
 #include <cerrno>
@@ -30,14 +30,16 @@ std::string ParseProblem(const pugi::xml_parse_result& result) {
            IntToText(static_cast<long long>(result.offset) + 1) + ")";
 }
 
+// "1024 MB": whole megabytes (of 2^20 bytes), rounded up so that a file just over the limit
+// never reads as the limit itself.
+std::string MegabytesText(std::uintmax_t bytes) {
+    const std::uintmax_t megabyte = std::uintmax_t{1} << 20;
+    return IntToText(static_cast<long long>((bytes + megabyte - 1) / megabyte)) + " MB";
+}
+
 // Reads the whole file into memory from pugixml's allocator, so the document can own the buffer
 // and parse it in place without a second copy.
-void LoadInPlace(std::FILE* file, const std::string& path, pugi::xml_document& document) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) {
-        throw TaviroError(SystemProblem(error.value()));
-    }
+void LoadInPlace(std::FILE* file, std::size_t size, pugi::xml_document& document) {
     void* buffer = pugi::get_memory_allocation_function()(size > 0 ? size : 1);
     if (buffer == nullptr) {
         throw TaviroError("berkas terlalu besar untuk memori");
@@ -72,12 +74,21 @@ void ParseXmlFile(const std::string& path, pugi::xml_document& document) {
     if (!std::filesystem::is_regular_file(status)) {
         throw TaviroError("itu bukan berkas biasa");
     }
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) {
+        throw TaviroError(SystemProblem(error.value()));
+    }
+    if (size > MaxDocumentBytes) {
+        throw TaviroError("berkas terlalu besar (" + MegabytesText(size) +
+                          "), padahal dokumen yang bisa dibaca paling besar " +
+                          MegabytesText(MaxDocumentBytes));
+    }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         throw TaviroError(SystemProblem(errno));
     }
     try {
-        LoadInPlace(file, path, document);
+        LoadInPlace(file, static_cast<std::size_t>(size), document);
     } catch (...) {
         std::fclose(file);
         throw;

@@ -21,7 +21,9 @@ public:
     void Open(std::string_view name, std::string_view attribute = {}, std::string_view value = {});
     void Close(std::string_view name);
     // <name>text</name>, or <name/> for an empty text. Markup characters are escaped, and so are
-    // control characters and carriage returns, so that every text reads back unchanged.
+    // control characters and carriage returns, so that every text reads back unchanged. A NUL
+    // character has no form that reads back (the reader's texts end at it), so it stops the
+    // writing with a TaviroError that names the element.
     void Element(std::string_view name, std::string_view text);
     void Element(std::string_view name, long long value);
     // The general real form of documents.
@@ -31,7 +33,7 @@ public:
     void Flush();
 
 private:
-    void Escaped(std::string_view text, bool inAttribute);
+    void Escaped(std::string_view text, bool inAttribute, std::string_view owner);
     void MaybeFlush() {
         if (buffer_.size() >= BlockSize) {
             Flush();

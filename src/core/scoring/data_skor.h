@@ -11,6 +11,11 @@ namespace taviro {
 class TDataMentah;
 class TAnalButirSoal;
 
+// The largest magnitude of an essay score or ideal score that is accepted. No essay item is worth
+// anywhere near a million points, so a larger number is a slip or a damaged document; accepting
+// any double would let the sums and squares over every subject overflow to infinity.
+inline constexpr double MaxEssayScore = 1e6;
+
 // One subject's score.
 struct TItemSkor {
     // Position in the score list while loading; only used to number a subject without a number.

@@ -39,6 +39,18 @@ std::string ScoreAboveIdealMessage(int subject, int item) {
            ", butir ke-" + IntToText(item);
 }
 
+// The most answers (subjects times items) that are scored. The score list keeps a byte or more
+// per answer, so a damaged document that claims 100,000 items for thousands of empty subjects
+// would take gigabytes; real tests, up to hundreds of thousands of subjects with a hundred or two
+// items, stay well below it.
+constexpr long long MaxScoredCells = 1LL << 28;
+
+std::string TooManyCellsMessage(int subjects, int items, long long cells) {
+    return "Data terlalu besar untuk diskor: " + IntToText(subjects) + " subyek dengan " +
+           IntToText(items) + " butir soal berarti " + IntToText(cells) +
+           " jawaban, padahal paling banyak " + IntToText(MaxScoredCells) + " jawaban";
+}
+
 char UpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -58,13 +70,18 @@ void TDataSkor::ScoreAll(TDataMentah& data, TAnalButirSoal& analyses, char decim
     if (!data.IsNeedRecalc) {
         return;
     }
+    // A damaged document may count more subjects than it holds; only the records there are
+    // scored.
+    const int subjects = std::min(data.JumSubyek, data.JawabanCount());
+    const long long cells =
+        static_cast<long long>(std::max(subjects, 0)) * std::max(data.JumButir, 0);
+    if (cells > MaxScoredCells) {
+        throw TaviroError(TooManyCellsMessage(subjects, data.JumButir, cells));
+    }
     Clear();
     data.IsNeedRecalc = false;
     analyses.MarkAllForRecalc(true);
 
-    // A damaged document may count more subjects than it holds; only the records there are
-    // scored.
-    const int subjects = std::min(data.JumSubyek, data.JawabanCount());
     try {
         if (Kind == AnalyzerKind::PilihanGanda) {
             ScoreMultipleChoice(data, subjects);

@@ -1,0 +1,7 @@
+// Opens every input as a document of this kind through the session, as the program does.
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    taviro::fuzz::FuzzDocument(taviro::AnalyzerKind::PilihanGanda, data, size);
+    return 0;
+}
