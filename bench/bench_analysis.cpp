@@ -48,6 +48,8 @@ void BM_ScoreAndAnalyse(benchmark::State& state, taviro::AnalyzerKind kind) {
     const int items = static_cast<int>(state.range(1));
     taviro::Session session(kind);
     taviro::bench::GenerateRawData(session.DataMentah(), subjects, items, 2026);
+    // A document as it is loaded: a saved document carries the scores of its last scoring.
+    ScoreAndAnalyse(session);
     for (auto _ : state) {
         ScoreAndAnalyse(session);
     }
@@ -68,6 +70,7 @@ BENCHMARK(MultipleChoice)
     ->Args({1000000, 100})
     ->Args({100000, 50})
     ->Args({100000, 200})
+    ->MinTime(5)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(Essay)->Args({10000, 100})->Args({100000, 100})->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,7 @@
 
 #include "core/analysis/item_scores.h"
 #include "core/analysis/pearson.h"
+#include "core/text/prefetch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,14 +52,22 @@ void SumRightAnswers(const TDataSkor& skor, std::vector<ItemSums>& items) {
     // the pass needs no branch per answer.
     std::vector<long long> right(items.size(), 0);
     std::vector<long long> rightTimesScore(items.size(), 0);
+    // Data pointers in locals, so the stores do not force them to be reloaded (see
+    // GroupRightCounts).
+    long long* const rightCount = right.data();
+    long long* const rightSum = rightTimesScore.data();
     for (int s = 0; s < skor.Count(); ++s) {
+        if (s + PrefetchAhead < skor.Count()) {
+            PrefetchText(skor.GetItem(s + PrefetchAhead).SkorButir);
+        }
         const TItemSkor& subject = skor.GetItem(s);
         const auto y = static_cast<long long>(subject.SkorAkhir);
+        const char* const mark = subject.SkorButir.data();
         const std::size_t length = std::min(subject.SkorButir.size(), items.size());
         for (std::size_t i = 0; i < length; ++i) {
-            const long long x = subject.SkorButir[i] == '1' ? 1 : 0;
-            right[i] += x;
-            rightTimesScore[i] += x * y;
+            const long long x = mark[i] == '1' ? 1 : 0;
+            rightCount[i] += x;
+            rightSum[i] += x * y;
         }
     }
     const auto subjects = static_cast<long long>(skor.Count());

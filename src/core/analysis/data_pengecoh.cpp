@@ -3,6 +3,7 @@
 #include "core/analysis/item_scores.h"
 #include "core/taviro_error.h"
 #include "core/text/number_text.h"
+#include "core/text/prefetch.h"
 
 #include <algorithm>
 #include <array>
@@ -89,18 +90,25 @@ void TDataPengecoh::CountAnswers(int subjects) {
     const int options = mentah_.JumPilihan;
     const std::size_t items = Items.size();
     // One pass that only counts every character per item, without a branch per answer: the
-    // counts of right answers, blanks and options are read from these afterwards.
-    std::vector<std::array<int, 256>> characters(items);
-    for (auto& counts : characters) {
-        counts.fill(0);
-    }
+    // counts of right answers, blanks and options are read from these afterwards. The table is
+    // character-major (the counts of one character for every item side by side): the few
+    // characters a test uses then share a few cache lines, where item-major rows 1 KiB apart
+    // would all fall into the same handful of cache sets and evict each other.
+    std::vector<int> characters(256 * items, 0);
     // How many answer strings end at each length: the missing end of a short one is blank.
     std::vector<int> endingAt(items + 1, 0);
+    // Data pointers in locals: an int store may alias a char, so through the containers every
+    // count would reload the string's and the table's data pointers.
+    int* const table = characters.data();
     for (int s = 0; s < subjects; ++s) {
+        if (s + PrefetchAhead < subjects) {
+            PrefetchText(mentah_.GetJawaban(s + PrefetchAhead).Jwb);
+        }
         const std::string& answers = mentah_.GetJawaban(s).Jwb;
+        const char* const answer = answers.data();
         const std::size_t present = std::min(answers.size(), items);
         for (std::size_t i = 0; i < present; ++i) {
-            ++characters[i][static_cast<unsigned char>(answers[i])];
+            ++table[static_cast<unsigned char>(answer[i]) * items + i];
         }
         ++endingAt[present];
     }
@@ -108,8 +116,9 @@ void TDataPengecoh::CountAnswers(int subjects) {
     for (std::size_t i = 0; i < items; ++i) {
         missing += endingAt[i];
         TitemPengecoh& item = Items[i];
-        const auto& counts = characters[i];
-        const auto count = [&counts](char c) { return counts[static_cast<unsigned char>(c)]; };
+        const auto count = [&characters, items, i](char c) {
+            return characters[static_cast<unsigned char>(c) * items + i];
+        };
         // A missing key position matches no answer, as in the scoring; letter case never counts.
         if (i < mentah_.Kunci.size()) {
             const char key = LowerAscii(mentah_.Kunci[i]);

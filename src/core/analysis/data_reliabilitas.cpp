@@ -2,6 +2,7 @@
 
 #include "core/analysis/item_scores.h"
 #include "core/analysis/pearson.h"
+#include "core/text/prefetch.h"
 
 #include <cmath>
 #include <limits>
@@ -76,15 +77,21 @@ void TDataReliabilitas::Clear() {
 }
 
 void TDataReliabilitas::Compute(char decimalSeparator) {
-    // Built aside so that a failed computation leaves no half list, and a second Compute without
-    // Clear does not list the subjects twice.
-    std::vector<TItemReliabilitas> items;
+    // Built aside so that a failed computation leaves an empty list rather than a half one, and a
+    // second Compute without Clear does not list the subjects twice. The previous list's storage
+    // is reused: a million entries allocated afresh cost more than computing them.
+    std::vector<TItemReliabilitas> items = std::move(Items);
+    Items.clear();
+    items.clear();
     items.reserve(static_cast<std::size_t>(skor_.Count()));
     PearsonSums sums;
     bool xVaries = false;
     bool yVaries = false;
     std::vector<double> scores;
     for (int i = 0; i < skor_.Count(); ++i) {
+        if (i + PrefetchAhead < skor_.Count()) {
+            PrefetchText(skor_.GetItem(i + PrefetchAhead).SkorButir);
+        }
         const TItemSkor& subject = skor_.GetItem(i);
         Halves halves;
         if (skor_.Kind == AnalyzerKind::PilihanGanda) {

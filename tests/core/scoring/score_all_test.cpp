@@ -166,6 +166,70 @@ TEST_F(Scoring, RescoresOnlyWhenTheRawDataChanged) {
     EXPECT_EQ(skor.GetItem(1).UrutanAwal, 1);
 }
 
+// Rescoring writes over the records of the previous scoring, which the group rule left in score
+// order: every field must come from the new raw data, as a fresh score list would have it.
+TEST_F(Scoring, RescoringOverASortedListEqualsAFreshScoring) {
+    for (AnalyzerKind kind : {AnalyzerKind::PilihanGanda, AnalyzerKind::Uraian}) {
+        const bool pg = kind == AnalyzerKind::PilihanGanda;
+        Fill(kind, pg ? "abcd" : "4,4,4,4", 4,
+             {{pg ? "abcd" : "4,4,4,4", "7"}, {pg ? "a***" : "1,*,*,*"},
+              {pg ? "bbbb" : "0,0,0,0"}, {pg ? "abcc" : "4,4,4,3", "9"}});
+        Score();
+        skor.BobotSalah = -1;
+        skor.ApplyWeights();
+        skor.IsUrutkanBerdSkor = true;
+        skor.SortItems(false);
+
+        // Fewer subjects, other names and numbers, another key.
+        TDataMentah next(kind);
+        next.Kunci = pg ? "dcba" : "5,5,5,5";
+        next.JumButir = 4;
+        next.JumSubyek = 3;
+        next.AddJawaban({"Ani", "-1", pg ? "dcb" : "5,5,5"});
+        next.AddJawaban({"Budi", "12", ""});
+        next.AddJawaban({"Citra", "-1", pg ? "dddd" : "2,*,2.5,0"});
+        TDataMentah same = next;
+        data = next;
+        data.IsNeedRecalc = true;
+        Score();
+
+        TDataSkor fresh(kind);
+        same.IsNeedRecalc = true;
+        fresh.ScoreAll(same, analyses);
+        ASSERT_EQ(skor.Count(), fresh.Count());
+        EXPECT_FALSE(skor.IsUrutkanBerdSkor);
+        EXPECT_EQ(skor.Rata2, fresh.Rata2);
+        EXPECT_EQ(skor.SD, fresh.SD);
+        for (int i = 0; i < skor.Count(); ++i) {
+            const TItemSkor& a = skor.GetItem(i);
+            const TItemSkor& b = fresh.GetItem(i);
+            EXPECT_EQ(a.UrutanAwal, i);
+            EXPECT_EQ(a.Nama, b.Nama) << i;
+            EXPECT_EQ(a.NoSubyek, b.NoSubyek) << i;
+            EXPECT_EQ(a.SkorButir, b.SkorButir) << i;
+            EXPECT_EQ(a.JumBetul, b.JumBetul) << i;
+            EXPECT_EQ(a.JumSalah, b.JumSalah) << i;
+            EXPECT_EQ(a.JumBlank, b.JumBlank) << i;
+            EXPECT_EQ(a.SkorAkhir, b.SkorAkhir) << i;
+            EXPECT_EQ(a.SkorDibobot, b.SkorDibobot) << i;
+        }
+        EXPECT_EQ(skor.GetItem(0).NoSubyek, "1");
+        EXPECT_EQ(skor.GetItem(1).NoSubyek, "12");
+    }
+}
+
+// A rescoring that fails part-way leaves no list that mixes new scores with old ones.
+TEST_F(Scoring, AFailedRescoringLeavesNoMixOfOldAndNewScores) {
+    Fill(AnalyzerKind::Uraian, "4,4", 2, {{"1,1"}, {"2,2"}, {"3,3"}});
+    Score();
+    ASSERT_EQ(skor.Count(), 3);
+    data.GetJawaban(1).Jwb = "2,x";
+    data.IsNeedRecalc = true;
+    EXPECT_EQ(ErrorOf(), "Ada kesalahan di subyek dg nomor urut 2, butir ke-2");
+    EXPECT_EQ(skor.Count(), 0);
+    EXPECT_TRUE(data.IsNeedRecalc);
+}
+
 TEST_F(Scoring, SortsByScoreWithTiesInRawOrderAndBack) {
     Fill(AnalyzerKind::PilihanGanda, "aaaaaaa", 7,
          {{"aaaaa"}, {"aaaaaaa"}, {"aaaaa"}, {"aa"}, {"aaaaaaa"}});
