@@ -783,7 +783,8 @@ bool TFEditDatamEntah::SaveFirstIfChanged() {
     switch (ui_.AskSaveFirst()) {
     case UserInterface::SaveAnswer::Yes:
         SBSimpanClick();
-        return true;
+        // A cancelled file dialog saved nothing: going on would throw the changes away.
+        return !session_.DataMentah().IsChanged;
     case UserInterface::SaveAnswer::No:
         return true;
     case UserInterface::SaveAnswer::Cancel:

@@ -226,7 +226,8 @@ private:
     void ClearRow(int row);
     // Deletes count subjects from sequence number n on in one pass, as count deletions of n.
     void DeleteSubjectRows(int n, int count);
-    // "Simpan" after the save-first question: Cancel ends the command.
+    // "Simpan" after the save-first question: Cancel ends the command, and so does a Yes whose
+    // file dialog was cancelled (nothing was saved).
     bool SaveFirstIfChanged();
     // The other document's key as the grid would show it.
     std::string KeyAsGridRow(const std::string& kunci) const;

@@ -232,7 +232,8 @@ bool TFUtama::SaveConfirmation() {
     switch (ui_.AskSaveFirst()) {
     case UserInterface::SaveAnswer::Yes:
         SaveDocument();
-        return true;
+        // A cancelled file dialog saved nothing: going on would throw the changes away.
+        return !session_.DataMentah().IsChanged;
     case UserInterface::SaveAnswer::No:
         return true;
     case UserInterface::SaveAnswer::Cancel:

@@ -134,7 +134,8 @@ private:
     // Runs a command; a TaviroError it throws is shown and abandons it. false after an error.
     template <typename Command> bool Guard(Command&& command);
     // Asks whether to save first when there are unsaved changes: false when the command is to
-    // stop. A failed save throws, so the command that asked stops too.
+    // stop. A failed save throws, so the command that asked stops too; a save whose file dialog
+    // was cancelled stops it as well.
     bool SaveConfirmation();
     // "Simpan" without the error handling, for the save confirmation.
     void SaveDocument();

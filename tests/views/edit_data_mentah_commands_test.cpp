@@ -495,9 +495,9 @@ TEST_F(NewSaveReadTest, NewDocumentAfterChangesAsksToSaveFirst) {
     const Case cases[] = {
         {"cancel", UserInterface::SaveAnswer::Cancel, false, 5},
         {"no", UserInterface::SaveAnswer::No, true, 7},
-        // Yes on an unnamed document with the save dialog cancelled: nothing is saved and the
-        // command goes on.
-        {"yes, save cancelled", UserInterface::SaveAnswer::Yes, true, 7},
+        // Yes on an unnamed document with the save dialog cancelled: nothing is saved, so the
+        // command stops rather than throw the changes away.
+        {"yes, save cancelled", UserInterface::SaveAnswer::Yes, false, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -620,7 +620,8 @@ TEST_F(NewSaveReadTest, ReadingAfterChanges) {
     const Case cases[] = {
         {"cancel", UserInterface::SaveAnswer::Cancel, false},
         {"no", UserInterface::SaveAnswer::No, true},
-        {"yes, save cancelled", UserInterface::SaveAnswer::Yes, true},
+        // Nothing was saved: reading would throw the changes away.
+        {"yes, save cancelled", UserInterface::SaveAnswer::Yes, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -417,14 +417,40 @@ TEST(UtamaTest, SimpanDgNamaLainSavesUnderTheChosenName) {
     EXPECT_FALSE(m.session.DataMentah().IsChanged);
 }
 
-TEST(UtamaTest, ClosingAnUnnamedDocumentAfterCancellingItsNameSavesNothing) {
-    Menu m;
-    m.utama.LinkClick(MenuLink::LBuatFile);
-    m.session.DataMentah().IsChanged = true;
-    m.ui.SaveAnswers = {SaveAnswer::Yes};
-    EXPECT_TRUE(m.utama.FormCloseQuery());
-    EXPECT_EQ(m.ui.ProposedNames.size(), 1u);
-    EXPECT_TRUE(fs::is_empty(m.folder.Path()));
+// "Yes" to the save-first question of an unnamed document, then Cancel in the file dialog: nothing
+// was saved, so the command stops instead of throwing the changes away.
+TEST(UtamaTest, CancellingTheNameOfAnUnnamedDocumentStopsTheCommand) {
+    for (const Command command : {Command::New, Command::Open, Command::Close}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        Menu m;
+        m.utama.LinkClick(MenuLink::LBuatFile);
+        m.session.DataMentah().IsChanged = true;
+        const std::string other = m.Copy("lain.tav");
+        m.ui.SaveAnswers = {SaveAnswer::Yes};
+        m.ui.FilesToOpen = {other};
+        m.ui.NewFileDialogsShown = 0;
+        bool closes = false;
+        switch (command) {
+        case Command::New:
+            m.utama.LinkClick(MenuLink::LBuatFile);
+            break;
+        case Command::Open:
+            m.utama.LinkClick(MenuLink::LBacaFile);
+            break;
+        case Command::Close:
+            closes = m.utama.FormCloseQuery();
+            break;
+        }
+        EXPECT_EQ(m.ui.ProposedNames.size(), 1u);
+        EXPECT_FALSE(closes);
+        EXPECT_EQ(m.ui.NewFileDialogsShown, 0);
+        EXPECT_EQ(m.ui.FilesToOpen.size(), 1u);
+        EXPECT_EQ(m.session.Global().FileName, "Belum_ada_nama.tav");
+        EXPECT_TRUE(m.session.DataMentah().IsChanged);
+        EXPECT_TRUE(m.ui.Errors.empty());
+        EXPECT_EQ(std::distance(fs::directory_iterator(m.folder.Path()), fs::directory_iterator()),
+                  1);
+    }
 }
 
 TEST(UtamaTest, FailedSaveKeepsTheWindowOpen) {
