@@ -78,12 +78,12 @@ void TDataReliabilitas::Clear() {
 
 void TDataReliabilitas::Compute(char decimalSeparator) {
     // Built aside so that a failed computation leaves an empty list rather than a half one, and a
-    // second Compute without Clear does not list the subjects twice. The previous list's storage
-    // is reused: a million entries allocated afresh cost more than computing them.
+    // second Compute without Clear does not list the subjects twice. The previous list's entries
+    // are reused, strings and all: a million entries allocated afresh cost more than computing
+    // them.
     std::vector<TItemReliabilitas> items = std::move(Items);
     Items.clear();
-    items.clear();
-    items.reserve(static_cast<std::size_t>(skor_.Count()));
+    items.resize(static_cast<std::size_t>(skor_.Count()));
     PearsonSums sums;
     bool xVaries = false;
     bool yVaries = false;
@@ -100,15 +100,14 @@ void TDataReliabilitas::Compute(char decimalSeparator) {
             ItemScoresInto(skor_, i, decimalSeparator, scores);
             halves = HalfScores(scores);
         }
-        TItemReliabilitas item;
+        TItemReliabilitas& item = items[static_cast<std::size_t>(i)];
         item.SetScores(halves.Ganjil, halves.Genap);
         item.Nama = subject.Nama;
         item.NoSubyek = subject.NoSubyek;
-        if (!items.empty()) {
+        if (i > 0) {
             xVaries = xVaries || halves.Ganjil != items.front().SkorGanjil;
             yVaries = yVaries || halves.Genap != items.front().SkorGenap;
         }
-        items.push_back(std::move(item));
 
         const long double x = halves.Ganjil;
         const long double y = halves.Genap;

@@ -2,10 +2,14 @@
 
 #include "core/taviro_error.h"
 #include "core/text/number_text.h"
+#include "core/text/plain_decimal.h"
+#include "core/text/prefetch.h"
 #include "core/text/text_helpers.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <string_view>
 
 namespace taviro {
 
@@ -37,19 +41,63 @@ std::optional<double> ParseScore(const std::string& piece, char decimalSeparator
     return value;
 }
 
-// A piece of at most six digits, read without the general conversion.
-std::optional<double> SmallWholeNumber(std::string_view piece) {
-    if (piece.empty() || piece.size() > 6) {
-        return std::nullopt;
+[[noreturn]] void ThrowTooLarge(const TItemSkor& subject, std::size_t item,
+                                std::string_view piece) {
+    throw TaviroError("Skor subyek dg nomor urut " + IntToText(subject.UrutanAwal + 1) +
+                      ", butir ke-" + IntToText(static_cast<long long>(item) + 1) +
+                      TooLargeText(std::string(piece)));
+}
+
+// A piece that is not a plain decimal: rare, so kept out of the loop that reads the others.
+[[gnu::noinline]] double ReadOtherPiece(const TItemSkor& subject, std::size_t item,
+                                        std::string_view piece, char decimalSeparator) {
+    const std::string text(piece);
+    const auto value = ParseScore(text, decimalSeparator);
+    if (!value) {
+        throw TaviroError(WrongScoreMessage(subject, item, text));
     }
-    int value = 0;
-    for (const char c : piece) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
+    return *value;
+}
+
+// Reads the subject's pieces between the commas in place into scores[0 .. items), 0 for a blank,
+// and with Presence present[i] as 1 for a score and 0 for a blank. Every essay analysis reads
+// every score again, so the pieces are neither copied nor given a vector each, and plain decimals,
+// which nearly all scores are, skip the general conversion.
+template <bool Presence>
+void ReadEssayScores(const TItemSkor& subject, std::size_t items, char decimalSeparator,
+                     double* scores, unsigned char* present) {
+    const char* p = subject.SkorButir.data();
+    const char* const end = p + subject.SkorButir.size();
+    const bool plain = CanBePlainPoint(decimalSeparator);
+    std::size_t i = 0;
+    for (; i < items && p != end; ++i) {
+        double value = 0;
+        const char* stop = plain ? ScanPlainDecimal(p, end, decimalSeparator, '.', value) : nullptr;
+        bool blank = false;
+        if (stop == nullptr) {
+            stop = static_cast<const char*>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+            stop = stop == nullptr ? end : stop;
+            blank = stop - p == 1 && (*p == '*' || *p == '#');
+            if (!blank) {
+                value = ReadOtherPiece(subject, i, std::string_view(p, stop - p), decimalSeparator);
+            }
         }
-        value = value * 10 + (c - '0');
+        if (std::fabs(value) > MaxEssayScore) {
+            ThrowTooLarge(subject, i, std::string_view(p, stop - p));
+        }
+        scores[i] = value;
+        if constexpr (Presence) {
+            present[i] = blank ? 0 : 1;
+        }
+        p = stop == end ? end : stop + 1;
     }
-    return value;
+    // The pieces missing from a short string are blank.
+    for (; i < items; ++i) {
+        scores[i] = 0;
+        if constexpr (Presence) {
+            present[i] = 0;
+        }
+    }
 }
 
 } // namespace
@@ -72,34 +120,26 @@ int NoButirAsli(const TDataSkor& skor, int item) {
 
 std::vector<std::optional<double>> EssayItemScores(const TDataSkor& skor, int position,
                                                    char decimalSeparator) {
-    const TItemSkor& subject = skor.GetItem(position);
-    std::vector<std::optional<double>> scores(ItemCount(skor));
-    // The pieces between the commas, read in place: every analysis reads every score again, so
-    // whole scores, which most are, skip the general conversion.
-    const std::string_view text = subject.SkorButir;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < scores.size() && start < text.size(); ++i) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string_view piece = text.substr(start, comma - start);
-        start = comma + 1;
-        if (piece == "*" || piece == "#") {
-            continue;
-        }
-        if (const auto whole = SmallWholeNumber(piece)) {
-            scores[i] = *whole;
-            continue;
-        }
-        scores[i] = ParseScore(std::string(piece), decimalSeparator);
-        if (!scores[i]) {
-            throw TaviroError(WrongScoreMessage(subject, i, std::string(piece)));
-        }
-        if (std::fabs(*scores[i]) > MaxEssayScore) {
-            throw TaviroError("Skor subyek dg nomor urut " + IntToText(subject.UrutanAwal + 1) +
-                              ", butir ke-" + IntToText(static_cast<long long>(i) + 1) +
-                              TooLargeText(std::string(piece)));
+    std::vector<double> values;
+    std::vector<unsigned char> present;
+    EssayItemScoresInto(skor, position, decimalSeparator, values, present);
+    std::vector<std::optional<double>> scores(values.size());
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        if (present[i] != 0) {
+            scores[i] = values[i];
         }
     }
     return scores;
+}
+
+void EssayItemScoresInto(const TDataSkor& skor, int position, char decimalSeparator,
+                         std::vector<double>& scores, std::vector<unsigned char>& present) {
+    const TItemSkor& subject = skor.GetItem(position);
+    const std::size_t items = ItemCount(skor);
+    // Every entry is written, so a buffer kept from subject to subject needs no clearing.
+    scores.resize(items);
+    present.resize(items);
+    ReadEssayScores<true>(subject, items, decimalSeparator, scores.data(), present.data());
 }
 
 std::vector<double> ItemScores(const TDataSkor& skor, int position, char decimalSeparator) {
@@ -110,29 +150,36 @@ std::vector<double> ItemScores(const TDataSkor& skor, int position, char decimal
 
 void ItemScoresInto(const TDataSkor& skor, int position, char decimalSeparator,
                     std::vector<double>& scores) {
-    scores.assign(ItemCount(skor), 0.0);
+    const TItemSkor& subject = skor.GetItem(position);
+    const std::size_t items = ItemCount(skor);
     if (skor.Kind == AnalyzerKind::PilihanGanda) {
-        const std::string& result = skor.GetItem(position).SkorButir;
+        scores.assign(items, 0.0);
+        const std::string& result = subject.SkorButir;
         const std::size_t length = std::min(result.size(), scores.size());
         for (std::size_t i = 0; i < length; ++i) {
             scores[i] = static_cast<double>(result[i] == '1');
         }
         return;
     }
-    const auto essay = EssayItemScores(skor, position, decimalSeparator);
-    for (std::size_t i = 0; i < scores.size(); ++i) {
-        scores[i] = essay[i].value_or(0.0);
-    }
+    scores.resize(items);
+    ReadEssayScores<false>(subject, items, decimalSeparator, scores.data(), nullptr);
 }
 
 std::vector<double> EssayScoreSums(const TDataSkor& skor, int first, int n, char decimalSeparator) {
-    std::vector<double> sums(ItemCount(skor), 0.0);
-    for (int member = first; member < first + n; ++member) {
-        const auto scores = EssayItemScores(skor, member, decimalSeparator);
+    const std::size_t items = ItemCount(skor);
+    std::vector<double> sums(items, 0.0);
+    std::vector<double> scores(items);
+    const int last = first + n;
+    for (int member = first; member < last; ++member) {
+        if (member + PrefetchAhead < last) {
+            PrefetchText(skor.GetItem(member + PrefetchAhead).SkorButir);
+        }
+        ReadEssayScores<false>(skor.GetItem(member), items, decimalSeparator, scores.data(),
+                               nullptr);
+        // A blank reads as +0, which leaves a sum as it is: a sum that starts at +0 never
+        // becomes -0, the one value that adding +0 would change.
         for (std::size_t i = 0; i < sums.size(); ++i) {
-            if (scores[i]) {
-                sums[i] += *scores[i];
-            }
+            sums[i] += scores[i];
         }
     }
     return sums;

@@ -41,6 +41,10 @@ void AddLabelledItems(const TDataSkor& skor, std::vector<Item>& items, const Ite
 // a number.
 std::vector<std::optional<double>> EssayItemScores(const TDataSkor& skor, int position,
                                                    char decimalSeparator);
+// The same into buffers that the caller keeps from subject to subject: scores gets the score of
+// every item, 0 for a blank, and present 1 for an item with a score and 0 for a blank.
+void EssayItemScoresInto(const TDataSkor& skor, int position, char decimalSeparator,
+                         std::vector<double>& scores, std::vector<unsigned char>& present);
 
 // Both kinds: the score of every item (ItemCount entries) for the subject at the position.
 // Multiple choice: 1 for a right answer, 0 otherwise, a position beyond SkorButir included.

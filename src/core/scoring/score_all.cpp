@@ -3,6 +3,7 @@
 #include "core/scoring/data_skor.h"
 #include "core/taviro_error.h"
 #include "core/text/number_text.h"
+#include "core/text/plain_decimal.h"
 #include "core/text/prefetch.h"
 #include "core/text/text_helpers.h"
 
@@ -10,6 +11,8 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 namespace taviro {
 
@@ -38,6 +41,16 @@ std::string WrongScoreMessage(int subject, int item) {
 std::string ScoreAboveIdealMessage(int subject, int item) {
     return "Skor lebih besar daripada skor ideal pada subyek dg nomor urut " + IntToText(subject) +
            ", butir ke-" + IntToText(item);
+}
+
+// A piece of an essay row that is not a plain decimal: rare, so kept out of the scoring loop.
+[[gnu::noinline]] double ReadOtherScore(std::string_view piece, char decimalSeparator, int subject,
+                                        std::size_t item) {
+    const auto value = ParseReal(piece, decimalSeparator);
+    if (!value) {
+        throw TaviroError(WrongScoreMessage(subject + 1, static_cast<int>(item) + 1));
+    }
+    return *value;
 }
 
 // The most answers (subjects times items) that are scored. The score list keeps a byte or more
@@ -74,6 +87,45 @@ void StartItem(TItemSkor& item, const TJawaban& subject, int index) {
     item.SkorDibobot = 0;
     item.SkorAkhir = 0;
     item.SkorButir.clear();
+}
+
+// Moves the records so that position k holds the record that stood at from[k]. from must be a
+// permutation; it is used up. Each record is moved once, along the cycles of the permutation.
+void PermuteRecords(std::vector<TItemSkor>& records, std::vector<std::size_t>& from) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (from[i] == i) {
+            continue;
+        }
+        TItemSkor held = std::move(records[i]);
+        std::size_t j = i;
+        while (from[j] != i) {
+            const std::size_t next = from[j];
+            records[j] = std::move(records[next]);
+            from[j] = j;
+            j = next;
+        }
+        records[j] = std::move(held);
+        from[j] = j;
+    }
+}
+
+// Puts the reused records back where their subjects stand in the raw data, when they name each
+// position exactly once, as the records of the previous scoring do. An essay result string is as
+// long as its subject typed it, so a record that last held another subject's string often has
+// too little room and must allocate anew; back in place, an unchanged subject's strings fit their
+// own storage again. Anything else (a damaged document's numbering) is left as it stands: any
+// order of the records is correct, only slower.
+void PutRecordsInRawOrder(std::vector<TItemSkor>& records) {
+    const std::size_t n = records.size();
+    std::vector<std::size_t> from(n, n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const auto position = static_cast<std::size_t>(records[k].UrutanAwal);
+        if (records[k].UrutanAwal < 0 || position >= n || from[position] != n) {
+            return;
+        }
+        from[position] = k;
+    }
+    PermuteRecords(records, from);
 }
 
 } // namespace
@@ -200,35 +252,78 @@ void TDataSkor::ScoreEssay(TDataMentah& data, int subjects, char decimalSeparato
     }
     Kunci = data.Kunci;
 
+    PutRecordsInRawOrder(Items);
+    // Only the regional separator: a score typed with another one is a mistake here.
+    const bool plain = CanBePlainPoint(decimalSeparator);
     for (int i = 0; i < subjects; ++i) {
+        if (i + PrefetchAhead < subjects) {
+            // The reused records were last sorted by score: their strings are scattered.
+            PrefetchText(data.GetJawaban(i + PrefetchAhead).Jwb);
+            PrefetchText(Items[static_cast<std::size_t>(i + PrefetchAhead)].SkorButir);
+        }
         const TJawaban& subject = data.GetJawaban(i);
         TItemSkor& item = Items[static_cast<std::size_t>(i)];
         StartItem(item, subject, i);
-        // An empty row, and the missing pieces of a short one, are blank.
-        const std::vector<std::string> pieces = SplitText(subject.Jwb, ',');
-        for (std::size_t p = 0; p < items; ++p) {
-            const std::string piece = p < pieces.size() ? pieces[p] : std::string("*");
-            if (piece == "*" || piece == "#") {
-                item.SkorButir += "*,";
-                ++item.JumBlank;
-                continue;
+        // The pieces between the commas, read in place. An empty row, and the missing pieces of
+        // a short one, are blank; the pieces beyond the items are left out.
+        const char* const begin = subject.Jwb.data();
+        const char* const end = begin + subject.Jwb.size();
+        const char* p = begin;
+        // Where the last piece read ends: the result string is the row up to there, with every
+        // "#" made "*", and a "*" for every missing piece.
+        const char* kept = begin;
+        bool hash = false;
+        // Counted in locals: the record's fields would be stored and loaded again for every
+        // piece, as the stores to the item arrays might change them.
+        double total = 0;
+        int scored = 0;
+        int blank = 0;
+        double* const highest = MaxSkor.data();
+        double* const lowest = MinSkor.data();
+        const double* const most = ideal.data();
+        std::size_t k = 0;
+        for (; k < items && p != end; ++k) {
+            double value = 0;
+            const char* stop =
+                plain ? ScanPlainDecimal(p, end, decimalSeparator, decimalSeparator, value)
+                      : nullptr;
+            if (stop == nullptr) {
+                stop = static_cast<const char*>(
+                    std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+                stop = stop == nullptr ? end : stop;
+                if (stop - p == 1 && (*p == '*' || *p == '#')) {
+                    hash = hash || *p == '#';
+                    ++blank;
+                    kept = stop;
+                    p = stop == end ? end : stop + 1;
+                    continue;
+                }
+                value = ReadOtherScore(std::string_view(p, static_cast<std::size_t>(stop - p)),
+                                       decimalSeparator, i, k);
             }
-            const auto value = ParseReal(piece, decimalSeparator);
-            if (!value || std::fabs(*value) > MaxEssayScore) {
-                throw TaviroError(WrongScoreMessage(i + 1, static_cast<int>(p) + 1));
+            if (std::fabs(value) > MaxEssayScore) {
+                throw TaviroError(WrongScoreMessage(i + 1, static_cast<int>(k) + 1));
             }
-            if (*value > ideal[p]) {
-                throw TaviroError(ScoreAboveIdealMessage(i + 1, static_cast<int>(p) + 1));
+            if (value > most[k]) {
+                throw TaviroError(ScoreAboveIdealMessage(i + 1, static_cast<int>(k) + 1));
             }
-            MaxSkor[p] = std::max(MaxSkor[p], *value);
-            MinSkor[p] = std::min(MinSkor[p], *value);
-            item.SkorAkhir += *value;
-            item.SkorButir += piece;
-            item.SkorButir += ',';
-            ++item.JumBetul;
+            highest[k] = std::max(highest[k], value);
+            lowest[k] = std::min(lowest[k], value);
+            total += value;
+            ++scored;
+            kept = stop;
+            p = stop == end ? end : stop + 1;
         }
-        if (!item.SkorButir.empty()) {
-            item.SkorButir.pop_back();
+        item.SkorAkhir = total;
+        item.JumBetul = scored;
+        item.JumBlank = blank;
+        item.SkorButir.assign(begin, kept);
+        if (hash) {
+            std::replace(item.SkorButir.begin(), item.SkorButir.end(), '#', '*');
+        }
+        for (std::size_t missing = k; missing < items; ++missing) {
+            item.SkorButir += missing == 0 ? "*" : ",*";
+            ++item.JumBlank;
         }
     }
     for (double& minimum : MinSkor) {
@@ -271,18 +366,36 @@ void TDataSkor::ComputeMeanSD() {
 }
 
 void TDataSkor::SortItems(bool byRawOrder) {
+    // The keys are sorted rather than the records, which are large, and the records are then
+    // moved once each. The same sort on the same comparisons makes the same moves whatever it
+    // moves, so the order is the one sorting the records gives, ties of a damaged document's
+    // repeated numbers included.
+    struct Key {
+        double SkorAkhir;
+        int UrutanAwal;
+        std::size_t Index;
+    };
+    std::vector<Key> keys;
+    keys.reserve(Items.size());
+    for (std::size_t k = 0; k < Items.size(); ++k) {
+        keys.push_back({Items[k].SkorAkhir, Items[k].UrutanAwal, k});
+    }
     if (byRawOrder) {
-        std::sort(Items.begin(), Items.end(), [](const TItemSkor& a, const TItemSkor& b) {
-            return a.UrutanAwal < b.UrutanAwal;
-        });
+        std::sort(keys.begin(), keys.end(),
+                  [](const Key& a, const Key& b) { return a.UrutanAwal < b.UrutanAwal; });
     } else {
-        std::sort(Items.begin(), Items.end(), [](const TItemSkor& a, const TItemSkor& b) {
+        std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
             if (a.SkorAkhir != b.SkorAkhir) {
                 return a.SkorAkhir > b.SkorAkhir;
             }
             return a.UrutanAwal < b.UrutanAwal;
         });
     }
+    std::vector<std::size_t> from(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        from[k] = keys[k].Index;
+    }
+    PermuteRecords(Items, from);
 }
 
 } // namespace taviro

@@ -1,4 +1,6 @@
 #include "core/analysis/data_korelasi_butir.h"
+#include "core/analysis/item_scores.h"
+#include "core/analysis/pearson.h"
 #include "core/scoring/data_skor.h"
 #include "core/taviro_error.h"
 
@@ -131,6 +133,69 @@ TEST(DataKorelasiButirTest, EssayItemScoresCorrelateWithTheTestScore) {
                            {0.63817373028222235, "Signifikan"},
                            {0.78027459135692934, "Sangat Signifikan"},
                            {0.89874560261007563, "Sangat Signifikan"}});
+}
+
+// Whole scores are summed exactly in integers until a fraction turns up; the coefficients must be
+// those of extended-precision sums over every subject, to the last bit.
+TEST(DataKorelasiButirTest, EssaySumsEqualExtendedPrecisionSumsWhateverTheScores) {
+    struct Case {
+        const char* Name;
+        // Where a row with a fraction stands, or -1 for none.
+        int FractionRow;
+        bool FractionalTestScores;
+        double TestScoreScale;
+    };
+    const Case cases[] = {
+        {"WholeScores", -1, false, 1},
+        {"FractionHalfWay", 150, false, 1},
+        {"FractionInTheFirstRow", 0, false, 1},
+        {"FractionalTestScores", -1, true, 1},
+        // Test scores so large that integer sums could overflow.
+        {"HugeTestScores", -1, false, 1e12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::vector<Subject> subjects;
+        for (int s = 0; s < 300; ++s) {
+            std::string row;
+            double total = 0;
+            for (int i = 0; i < 4; ++i) {
+                const int score = (s * 13 + i * 7 + s / 5) % 11;
+                row += (i > 0 ? "," : "") + std::to_string(score);
+                total += score;
+            }
+            if (s == c.FractionRow) {
+                // The test score stays whole, so that the item score alone has a fraction.
+                row += ".25";
+            }
+            total = c.FractionalTestScores ? total + 0.1 : total * c.TestScoreScale;
+            subjects.push_back({row, total});
+        }
+        TDataSkor skor = MakeSkor(AnalyzerKind::Uraian, 4, subjects);
+        TDataKorelasiButir korelasi(skor);
+        korelasi.Clear();
+        korelasi.Compute();
+
+        for (std::size_t i = 0; i < 4; ++i) {
+            PearsonSums sums;
+            sums.N = static_cast<long double>(subjects.size());
+            bool xVaries = false;
+            bool yVaries = false;
+            for (int s = 0; s < skor.Count(); ++s) {
+                const long double x = ItemScores(skor, s, '.')[i];
+                const long double y = skor.GetItem(s).SkorAkhir;
+                sums.X += x;
+                sums.XX += x * x;
+                sums.XY += x * y;
+                sums.Y += y;
+                sums.YY += y * y;
+                xVaries = xVaries || ItemScores(skor, s, '.')[i] != ItemScores(skor, 0, '.')[i];
+                yVaries = yVaries || skor.GetItem(s).SkorAkhir != skor.GetItem(0).SkorAkhir;
+            }
+            const double expected = PearsonFromSums(sums, xVaries && yVaries);
+            EXPECT_EQ(korelasi.GetItem(static_cast<int>(i)).Korelasi, expected) << i;
+        }
+    }
 }
 
 TEST(DataKorelasiButirTest, EssayConstantFractionalScoresHaveNoCorrelation) {

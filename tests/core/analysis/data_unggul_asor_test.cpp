@@ -1,6 +1,7 @@
 #include "core/analysis/data_unggul_asor.h"
 
 #include "core/analysis/essay_groups.h"
+#include "core/analysis/item_scores.h"
 #include "core/taviro_error.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,87 @@ TEST_P(UnggulAsorStatistics, MatchesReferenceValues) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, UnggulAsorStatistics, testing::ValuesIn(StatisticsCases),
                          [](const auto& caseInfo) { return std::string(caseInfo.param.Name); });
+
+// A large test read in pieces: groups of hundreds of members, and enough items that only a few
+// members' scores are gathered at a time. Every statistic must be what one pass over all of a
+// group's scores, kept in member order, gives to the last bit.
+TEST(UnggulAsor, LargeGroupsGiveTheStatisticsOfAllTheirScores) {
+    for (const int jumButir : {3, 300}) {
+        SCOPED_TRACE(jumButir);
+        TDataSkor skor(AnalyzerKind::Uraian);
+        skor.JumButir = jumButir;
+        const int subjects = 1001;
+        for (int s = 0; s < subjects; ++s) {
+            TItemSkor item;
+            item.UrutanAwal = s;
+            item.SkorAkhir = (s * 7919) % subjects;
+            for (int i = 0; i < jumButir; ++i) {
+                const int code = (s * 31 + i * 17) % 23;
+                item.SkorButir += i > 0 ? "," : "";
+                // Blanks, whole and decimal scores, and a short row now and then.
+                if (code == 0) {
+                    item.SkorButir += "*";
+                } else if (code % 3 == 0) {
+                    item.SkorButir += std::to_string(code / 3) + "." + std::to_string(code % 10);
+                } else {
+                    item.SkorButir += std::to_string(code % 11);
+                }
+            }
+            if (s % 97 == 0) {
+                item.SkorButir = item.SkorButir.substr(0, item.SkorButir.size() / 2);
+            }
+            skor.Add(item);
+        }
+        TDataUnggulAsor groups(skor);
+        groups.Clear();
+        groups.Compute();
+        const int n = groups.JumKel;
+        ASSERT_EQ(n, 270);
+
+        // The reference: each group's scores kept item by item, then the rule of the test score.
+        const auto reference = [&](int first, int item, double& sum, double& mean, double& sd) {
+            std::vector<double> scores;
+            for (int member = first; member < first + n; ++member) {
+                const auto row = EssayItemScores(skor, member, '.');
+                if (row[static_cast<std::size_t>(item)]) {
+                    scores.push_back(*row[static_cast<std::size_t>(item)]);
+                }
+            }
+            sum = 0;
+            long double extended = 0;
+            for (const double v : scores) {
+                sum += v;
+                extended += v;
+            }
+            if (scores.size() == 1) {
+                mean = sd = scores.front();
+                return;
+            }
+            const auto m = static_cast<long double>(scores.size());
+            const long double average = extended / m;
+            long double squares = 0;
+            for (const double v : scores) {
+                squares += (average - v) * (average - v);
+            }
+            mean = static_cast<double>(average);
+            sd = static_cast<double>(std::sqrt(squares / (m - 1)));
+        };
+        for (int i = 0; i < jumButir; ++i) {
+            const TItemUnggulAsor& item = groups.GetItem(i);
+            double sum = 0;
+            double mean = 0;
+            double sd = 0;
+            reference(0, i, sum, mean, sd);
+            ASSERT_EQ(item.JumSkorUn, sum) << i;
+            ASSERT_EQ(item.Rata2Un, mean) << i;
+            ASSERT_EQ(item.SBUn, sd) << i;
+            reference(subjects - n, i, sum, mean, sd);
+            ASSERT_EQ(item.JumSkorAs, sum) << i;
+            ASSERT_EQ(item.Rata2As, mean) << i;
+            ASSERT_EQ(item.SBAs, sd) << i;
+        }
+    }
+}
 
 struct ErrorCase {
     const char* Name;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -144,21 +145,30 @@ TEST_P(EssayPieces, GiveOneOptionalScorePerItem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EssayPieces,
-    testing::Values(PiecesCase{"Numbers", 3, "1,2.5,0", '.', {1, 2.5, 0}},
-                    PiecesCase{"StarIsBlank", 3, "1,*,3", '.', {1, Blank, 3}},
-                    PiecesCase{"HashIsBlank", 3, "#,2,#", '.', {Blank, 2, Blank}},
-                    PiecesCase{
-                        "ShortStringLeavesTheRestBlank", 4, "1,2", '.', {1, 2, Blank, Blank}},
-                    PiecesCase{"TrailingCommaAddsNoPiece", 2, "4,", '.', {4, Blank}},
-                    PiecesCase{"EmptyStringIsAllBlank", 2, "", '.', {Blank, Blank}},
-                    // Even a piece that is no number is ignored beyond the items.
-                    PiecesCase{"LongStringIsCutAtTheItems", 2, "1,2,x,4", '.', {1, 2}},
-                    PiecesCase{"NoItems", 0, "1,2", '.', {}},
-                    PiecesCase{"NegativeItemCount", -1, "1,2", '.', {}},
-                    PiecesCase{"BlanksAroundANumber", 2, " 3 ,-1.5", '.', {3, -1.5}},
-                    PiecesCase{"OtherDecimalSeparator", 2, "1;5,2", ';', {1.5, 2}},
-                    PiecesCase{"PointUnderACommaSeparator", 3, "1.5,2,0.25", ',', {1.5, 2, 0.25}},
-                    PiecesCase{"BothSeparatorsUnderASemicolonOne", 2, "1;5,2.5", ';', {1.5, 2.5}}),
+    testing::Values(
+        PiecesCase{"Numbers", 3, "1,2.5,0", '.', {1, 2.5, 0}},
+        PiecesCase{"StarIsBlank", 3, "1,*,3", '.', {1, Blank, 3}},
+        PiecesCase{"HashIsBlank", 3, "#,2,#", '.', {Blank, 2, Blank}},
+        PiecesCase{"ShortStringLeavesTheRestBlank", 4, "1,2", '.', {1, 2, Blank, Blank}},
+        PiecesCase{"TrailingCommaAddsNoPiece", 2, "4,", '.', {4, Blank}},
+        PiecesCase{"EmptyStringIsAllBlank", 2, "", '.', {Blank, Blank}},
+        // Even a piece that is no number is ignored beyond the items.
+        PiecesCase{"LongStringIsCutAtTheItems", 2, "1,2,x,4", '.', {1, 2}},
+        PiecesCase{"NoItems", 0, "1,2", '.', {}},
+        PiecesCase{"NegativeItemCount", -1, "1,2", '.', {}},
+        PiecesCase{"BlanksAroundANumber", 2, " 3 ,-1.5", '.', {3, -1.5}},
+        PiecesCase{"OtherDecimalSeparator", 2, "1;5,2", ';', {1.5, 2}},
+        PiecesCase{"PointUnderACommaSeparator", 3, "1.5,2,0.25", ',', {1.5, 2, 0.25}},
+        PiecesCase{"BothSeparatorsUnderASemicolonOne", 2, "1;5,2.5", ';', {1.5, 2.5}},
+        PiecesCase{"DecimalsThatBinaryRounds", 3, "0.1,0.3,12.345", '.', {0.1, 0.3, 12.345}},
+        PiecesCase{"LeadingZeros", 2, "007,-03.50", '.', {7, -3.5}},
+        // Forms that only the general reading takes.
+        PiecesCase{"PointWithoutDigitsOnOneSide", 3, "2.,.5,-.5", '.', {2, 0.5, -0.5}},
+        PiecesCase{"PlusAndExponent", 3, "+2,1e1,2.5E-1", '.', {2, 10, 0.25}},
+        PiecesCase{"SixteenDigits", 1, "1.000000000000001", '.', {1.000000000000001}},
+        PiecesCase{"LargestScore", 2, "1000000,-1000000", '.', {1e6, -1e6}},
+        // A separator that is also a sign changes what a piece means: "-5" is ".5".
+        PiecesCase{"SeparatorThatIsASign", 2, "-5,3", '-', {0.5, 3}}),
     [](const auto& caseInfo) { return std::string(caseInfo.param.Name); });
 
 struct WrongPieceCase {
@@ -198,10 +208,62 @@ INSTANTIATE_TEST_SUITE_P(
                        "Skor subyek dg nomor urut 7, butir ke-1 bukan bilangan: \"2;5\""},
         WrongPieceCase{"Infinity", "inf", '.',
                        "Skor subyek dg nomor urut 7, butir ke-1 bukan bilangan: \"inf\""},
+        WrongPieceCase{"PointAlone", "1,.,2", '.',
+                       "Skor subyek dg nomor urut 7, butir ke-2 bukan bilangan: \".\""},
+        WrongPieceCase{"TwoPoints", "1.2.3", ',',
+                       "Skor subyek dg nomor urut 7, butir ke-1 bukan bilangan: \"1.2.3\""},
+        WrongPieceCase{"TooLarge", "1,1000001,2", '.',
+                       "Skor subyek dg nomor urut 7, butir ke-2 terlalu besar: \"1000001\" "
+                       "(paling besar 1000000)"},
+        WrongPieceCase{"TooLargeNegativeDecimal", "-1000000.5", '.',
+                       "Skor subyek dg nomor urut 7, butir ke-1 terlalu besar: \"-1000000.5\" "
+                       "(paling besar 1000000)"},
+        WrongPieceCase{"TooLargeInAnotherForm", "1,2,1e7", '.',
+                       "Skor subyek dg nomor urut 7, butir ke-3 terlalu besar: \"1e7\" "
+                       "(paling besar 1000000)"},
+        // The first faulty piece is named, whatever comes after it.
+        WrongPieceCase{"FirstFaultIsNamed", "x,1e9", '.',
+                       "Skor subyek dg nomor urut 7, butir ke-1 bukan bilangan: \"x\""},
         WrongPieceCase{"LongPieceIsCut", std::string(45, '1') + "x", '.',
                        "Skor subyek dg nomor urut 7, butir ke-1 bukan bilangan: \"" +
                            std::string(37, '1') + "...\""}),
     [](const auto& caseInfo) { return std::string(caseInfo.param.Name); });
+
+TEST(EssayItemScoresInto, OverwritesEveryEntryOfTheKeptBuffers) {
+    // A full row, then rows that leave pieces blank or missing: nothing of the row before may
+    // remain.
+    const TDataSkor skor = MakeSkor(AnalyzerKind::Uraian, 4, {"4,3.5,2,1", "*,2", "", "-0,#,1,"});
+    std::vector<double> scores;
+    std::vector<unsigned char> present;
+    const struct {
+        std::vector<double> Scores;
+        std::vector<unsigned char> Present;
+    } expected[] = {
+        {{4, 3.5, 2, 1}, {1, 1, 1, 1}},
+        {{0, 2, 0, 0}, {0, 1, 0, 0}},
+        {{0, 0, 0, 0}, {0, 0, 0, 0}},
+        {{0, 0, 1, 0}, {1, 0, 1, 0}},
+    };
+    for (int position = 0; position < 4; ++position) {
+        const auto& e = expected[position];
+        EssayItemScoresInto(skor, position, '.', scores, present);
+        EXPECT_EQ(scores, e.Scores) << position;
+        EXPECT_EQ(present, e.Present) << position;
+        std::vector<double> asNumbers;
+        ItemScoresInto(skor, position, '.', asNumbers);
+        EXPECT_EQ(asNumbers, e.Scores) << position;
+    }
+    // "-0" stays the negative zero that the general reading gives, and is a score, not a blank.
+    EssayItemScoresInto(skor, 3, '.', scores, present);
+    EXPECT_TRUE(std::signbit(scores[0]));
+    EXPECT_TRUE(std::signbit(*EssayItemScores(skor, 3, '.')[0]));
+    // A buffer longer than the items is cut to them.
+    scores.assign(9, 5.0);
+    present.assign(9, 1);
+    EssayItemScoresInto(skor, 1, '.', scores, present);
+    EXPECT_EQ(scores.size(), 4U);
+    EXPECT_EQ(present.size(), 4U);
+}
 
 TEST(ItemScores, MultipleChoiceRightIsOneAndEverythingElseZero) {
     const TDataSkor skor = MakeSkor(AnalyzerKind::PilihanGanda, 5, {"1-*1", "111111", ""});

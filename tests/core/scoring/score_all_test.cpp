@@ -33,8 +33,8 @@ protected:
         data.JumButir = items;
         data.JumSubyek = static_cast<int>(subjects.size());
         for (std::size_t i = 0; i < subjects.size(); ++i) {
-            data.AddJawaban({"Subyek " + std::to_string(i + 1), subjects[i].NoSubyek,
-                             subjects[i].Jwb});
+            data.AddJawaban(
+                {"Subyek " + std::to_string(i + 1), subjects[i].NoSubyek, subjects[i].Jwb});
         }
     }
     void Score(char separator = '.') { skor.ScoreAll(data, analyses, separator); }
@@ -121,8 +121,9 @@ TEST_F(Scoring, MeanAndSampleStandardDeviation) {
         {{"aaaaaaa"}, 7, 7},
         {{"aaa", "aaaaa"}, 4, std::sqrt(2.0L)},
         {{"a", "a", "a"}, 1, 0},
-        {{"aaaa", "", "aa", "a"}, 1.75L, std::sqrt((2.25L * 2.25L + 1.75L * 1.75L + 0.0625L +
-                                                    0.5625L) / 3.0L)},
+        {{"aaaa", "", "aa", "a"},
+         1.75L,
+         std::sqrt((2.25L * 2.25L + 1.75L * 1.75L + 0.0625L + 0.5625L) / 3.0L)},
     };
     for (const Case& c : cases) {
         std::vector<Subject> subjects;
@@ -172,8 +173,10 @@ TEST_F(Scoring, RescoringOverASortedListEqualsAFreshScoring) {
     for (AnalyzerKind kind : {AnalyzerKind::PilihanGanda, AnalyzerKind::Uraian}) {
         const bool pg = kind == AnalyzerKind::PilihanGanda;
         Fill(kind, pg ? "abcd" : "4,4,4,4", 4,
-             {{pg ? "abcd" : "4,4,4,4", "7"}, {pg ? "a***" : "1,*,*,*"},
-              {pg ? "bbbb" : "0,0,0,0"}, {pg ? "abcc" : "4,4,4,3", "9"}});
+             {{pg ? "abcd" : "4,4,4,4", "7"},
+              {pg ? "a***" : "1,*,*,*"},
+              {pg ? "bbbb" : "0,0,0,0"},
+              {pg ? "abcc" : "4,4,4,3", "9"}});
         Score();
         skor.BobotSalah = -1;
         skor.ApplyWeights();
@@ -353,19 +356,22 @@ TEST_F(Scoring, EssayErrorsNameTheSubjectAndItemPositions) {
         std::string message;
     };
     const Case cases[] = {
-        {"", {{"1,1,1"}},
+        {"",
+         {{"1,1,1"}},
          "Ada sedikit masalah, skor ideal belum diisi. Mohon isi skor ideal terlebih dahulu. "
          "Untuk mengisinya, pilih \"Kembali ke Menu Utama\" lalu pilih \"Edit Data Mentah\" "
          "selanjutnya isi baris pertama"},
         {"4,x,2", {{"1,1,1"}}, wrongIdeal},
         {"4,#,2", {{"1,1,1"}}, wrongIdeal},
         // A short ideal row lacks the score of the item where it ends.
-        {"4", {{"1,1,1"}},
+        {"4",
+         {{"1,1,1"}},
          "Ada skor ideal yang salah, pada butir ke-2, mohon perbaiki dulu.  Untuk mengisinya, "
          "pilih \"Kembali ke Menu Utama\" lalu pilih \"Edit Data Mentah\" selanjutnya lihat baris "
          "pertama "},
         {"4,4,2", {{"1,1,1"}, {"3,,4"}}, "Ada kesalahan di subyek dg nomor urut 2, butir ke-2"},
-        {"4,4,2", {{"1,1,1"}, {"1,1,1"}, {"1,5,1"}},
+        {"4,4,2",
+         {{"1,1,1"}, {"1,1,1"}, {"1,5,1"}},
          "Skor lebih besar daripada skor ideal pada subyek dg nomor urut 3, butir ke-2"},
     };
     for (const Case& c : cases) {
@@ -379,10 +385,124 @@ TEST_F(Scoring, EssayErrorsNameTheSubjectAndItemPositions) {
     EXPECT_EQ(ErrorOf(), "");
 }
 
+// What a record of the score list says, for comparing records field by field.
+std::string Describe(const TItemSkor& item) {
+    return std::to_string(item.UrutanAwal) + "|" + item.NoSubyek + "|" + item.Nama + "|" +
+           item.SkorButir + "|" + std::to_string(item.SkorAkhir) + "|" +
+           std::to_string(item.JumBetul) + "|" + std::to_string(item.JumBlank);
+}
+
+std::vector<std::string> DescribeAll(const TDataSkor& skor) {
+    std::vector<std::string> records;
+    for (const TItemSkor& item : skor.Items) {
+        records.push_back(Describe(item));
+    }
+    return records;
+}
+
+TEST_F(Scoring, EssayRescoringReusesSortedRecordsWithoutChangingResults) {
+    // Rows of different lengths, so that a record holding another subject's string has too
+    // little or too much room.
+    const std::vector<Subject> subjects = {{"1,2,3"}, {"10,20,30"},  {"*,#"}, {"2.5,0.25,12.125"},
+                                           {""},      {"9,9,9,9,9"}, {"4"}};
+    Fill(AnalyzerKind::Uraian, "40,40,40", 3, subjects);
+    Score();
+    const std::vector<std::string> fresh = DescribeAll(skor);
+    ASSERT_EQ(fresh.size(), subjects.size());
+
+    for (const bool byRawOrder : {false, true}) {
+        skor.SortItems(byRawOrder);
+        data.IsNeedRecalc = true;
+        Score();
+        EXPECT_EQ(DescribeAll(skor), fresh) << byRawOrder;
+    }
+
+    // Fewer subjects, then more, and a changed row: the records no longer match the subjects
+    // one to one.
+    skor.SortItems(false);
+    data.Jawaban.pop_back();
+    data.JumSubyek = static_cast<int>(data.Jawaban.size());
+    data.IsNeedRecalc = true;
+    Score();
+    EXPECT_EQ(DescribeAll(skor), std::vector<std::string>(fresh.begin(), fresh.end() - 1));
+
+    skor.SortItems(false);
+    data.AddJawaban({"Subyek 7", "-1", "4"});
+    data.AddJawaban({"Subyek 8", "-1", "1.5,1.5,1.5"});
+    data.GetJawaban(0).Jwb = "39.75,#,7";
+    data.JumSubyek = static_cast<int>(data.Jawaban.size());
+    data.IsNeedRecalc = true;
+    Score();
+    std::vector<std::string> expected = fresh;
+    expected[0] = "0|1|Subyek 1|39.75,*,7|46.750000|2|1";
+    expected.push_back("7|8|Subyek 8|1.5,1.5,1.5|4.500000|3|0");
+    EXPECT_EQ(DescribeAll(skor), expected);
+}
+
+TEST_F(Scoring, EssayReportsTheFirstFaultInRawOrder) {
+    struct Case {
+        std::vector<Subject> subjects;
+        std::string message;
+    };
+    const Case cases[] = {
+        // Within a subject the pieces are judged in order, each fully before the next.
+        {{{"1,5,x"}},
+         "Skor lebih besar daripada skor ideal pada subyek dg nomor urut 1, butir ke-2"},
+        {{{"1,x,5"}}, "Ada kesalahan di subyek dg nomor urut 1, butir ke-2"},
+        {{{"1,1,1"}, {"1,1,2000000"}, {"x"}},
+         "Ada kesalahan di subyek dg nomor urut 2, butir ke-3"},
+        {{{"1,1,1"}, {"-1000001"}}, "Ada kesalahan di subyek dg nomor urut 2, butir ke-1"},
+        // Pieces beyond the items are not judged.
+        {{{"1,1,1,x"}, {"1,1,1,9"}, {"2.,.5,+1"}, {"1,4.25"}},
+         "Skor lebih besar daripada skor ideal pada subyek dg nomor urut 4, butir ke-2"},
+    };
+    for (const Case& c : cases) {
+        Fill(AnalyzerKind::Uraian, "4,4,2", 3, c.subjects);
+        EXPECT_EQ(ErrorOf(), c.message) << c.subjects.back().Jwb;
+    }
+}
+
+TEST(SortItems, MovesWholeRecordsIntoScoreOrderAndBack) {
+    // Scores with many ties, raw positions in a scrambled order.
+    TDataSkor skor(AnalyzerKind::Uraian);
+    const int count = 60;
+    for (int i = 0; i < count; ++i) {
+        TItemSkor item;
+        item.UrutanAwal = (i * 37) % count;
+        item.SkorAkhir = (i * 7) % 5 - 1.5;
+        item.Nama = "Subyek nomor " + std::to_string(item.UrutanAwal) + " dengan nama panjang";
+        item.SkorButir = std::string(static_cast<std::size_t>(item.UrutanAwal), '1');
+        skor.Add(item);
+    }
+    const auto expectWholeRecords = [&] {
+        for (const TItemSkor& item : skor.Items) {
+            ASSERT_EQ(item.Nama,
+                      "Subyek nomor " + std::to_string(item.UrutanAwal) + " dengan nama panjang");
+            ASSERT_EQ(item.SkorButir.size(), static_cast<std::size_t>(item.UrutanAwal));
+        }
+    };
+
+    skor.SortItems(false);
+    expectWholeRecords();
+    for (int i = 1; i < count; ++i) {
+        const TItemSkor& before = skor.GetItem(i - 1);
+        const TItemSkor& after = skor.GetItem(i);
+        EXPECT_TRUE(before.SkorAkhir > after.SkorAkhir ||
+                    (before.SkorAkhir == after.SkorAkhir && before.UrutanAwal < after.UrutanAwal))
+            << i;
+    }
+
+    skor.SortItems(true);
+    expectWholeRecords();
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(skor.GetItem(i).UrutanAwal, i);
+    }
+}
+
 TEST(GroupRule, TwentySevenPercentRoundedToEven) {
-    const std::pair<int, int> cases[] = {{0, 0},   {1, 0},   {2, 1},   {3, 1},   {5, 1},
-                                         {6, 2},   {10, 3},  {40, 11}, {50, 14}, {100, 27},
-                                         {150, 40}, {250, 68}, {1000000, 270000}};
+    const std::pair<int, int> cases[] = {
+        {0, 0},   {1, 0},   {2, 1},    {3, 1},    {5, 1},    {6, 2},           {10, 3},
+        {40, 11}, {50, 14}, {100, 27}, {150, 40}, {250, 68}, {1000000, 270000}};
     for (const auto& [subjects, size] : cases) {
         EXPECT_EQ(GroupSize(subjects), size) << subjects;
     }
