@@ -28,16 +28,9 @@ constexpr int UraianFirstHighlightedCol = 8;
 } // namespace
 
 TFDayaPembeda::TFDayaPembeda(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
+    : AnalysisWindow(session, ui, preview) {
     const std::vector<std::string>& headings = IsEssay() ? UraianHeadings : PilihanGandaHeadings;
-    SG.FixedRows = 1;
-    SG.FixedCols = 1;
-    SG.SetSize(2, static_cast<int>(headings.size()));
-    SG.SetCells(0, 0, headings);
-}
-
-bool TFDayaPembeda::IsEssay() const {
-    return session_.Kind() == AnalyzerKind::Uraian;
+    SetUpHeadingGrid(SG, headings);
 }
 
 const TextGrid& TFDayaPembeda::Grid(int) const {
@@ -57,11 +50,7 @@ void TFDayaPembeda::ClearView() {
     LjumSubyek.clear();
     LJumKel.clear();
     LButirSoal.clear();
-    SG.ClearCells();
-    // Dropping the data rows also drops their numbers in the fixed column, so that a failed
-    // computation leaves an empty grid.
-    SG.SetRowCount(SG.FixedRows);
-    SG.SetRowCount(2);
+    EmptyDataRows(SG);
 }
 
 void TFDayaPembeda::RefreshView() {
@@ -171,11 +160,6 @@ void TFDayaPembeda::PrintReport(bool clearFirst) {
     }
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFDayaPembeda::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 } // namespace taviro

@@ -1,21 +1,17 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 #include <string>
 
 namespace taviro {
 
-class Session;
-class UserInterface;
-class TFMemoCetak;
-
 // The discrimination window: one row per item with the discrimination power, and above the grid
 // the number of subjects, the group size and the number of items. Multiple choice shows the
 // right answers of both groups and the index; the essay analyzer shows the group statistics, the
 // t value and the index.
-class TFDayaPembeda : public GridWindow {
+class TFDayaPembeda : public AnalysisWindow {
 public:
     TFDayaPembeda(Session& session, UserInterface& ui, TFMemoCetak& preview);
 
@@ -35,18 +31,11 @@ public:
     void RefreshView() override;
     void FillGrid();
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report alone in the preview, then the preview.
-    void Cetak();
 
 private:
-    bool IsEssay() const;
     void ClearView();
     void FillPilihanGanda();
     void FillUraian();
-
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

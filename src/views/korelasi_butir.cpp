@@ -21,11 +21,8 @@ constexpr int SignifikansiCol = 3;
 } // namespace
 
 TFKorelasiButir::TFKorelasiButir(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
-    SG.FixedRows = 1;
-    SG.FixedCols = 1;
-    SG.SetSize(2, static_cast<int>(Headings.size()));
-    SG.SetCells(0, 0, Headings);
+    : AnalysisWindow(session, ui, preview) {
+    SetUpHeadingGrid(SG, Headings);
 }
 
 const TextGrid& TFKorelasiButir::Grid(int) const {
@@ -39,11 +36,7 @@ CellRole TFKorelasiButir::Role(int, int row, int col) const {
 void TFKorelasiButir::ClearView() {
     LjumSubyek.clear();
     LButirSoal.clear();
-    SG.ClearCells();
-    // Dropping the data rows also drops their numbers in the fixed column, so that a failed
-    // computation leaves an empty grid.
-    SG.SetRowCount(SG.FixedRows);
-    SG.SetRowCount(2);
+    EmptyDataRows(SG);
 }
 
 void TFKorelasiButir::RefreshView() {
@@ -99,11 +92,6 @@ void TFKorelasiButir::PrintReport(bool clearFirst) {
     cetak.FooterLines.push_back("");
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFKorelasiButir::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 } // namespace taviro

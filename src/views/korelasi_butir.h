@@ -1,21 +1,17 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 #include <string>
 
 namespace taviro {
 
-class Session;
-class UserInterface;
-class TFMemoCetak;
-
 // The correlation window: per item the correlation of the item with the test score and its
 // significance, and above the grid the number of subjects and of items. The same in both
 // analyzers. Its button "Info tentang batas signifikansi" shows TFInfoBatasSIg, whose text also
 // ends the report.
-class TFKorelasiButir : public GridWindow {
+class TFKorelasiButir : public AnalysisWindow {
 public:
     TFKorelasiButir(Session& session, UserInterface& ui, TFMemoCetak& preview);
 
@@ -35,15 +31,9 @@ public:
     void RefreshView() override;
     void FillGrid();
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report alone in the preview, then the preview.
-    void Cetak();
 
 private:
     void ClearView();
-
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

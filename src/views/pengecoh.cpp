@@ -23,7 +23,7 @@ constexpr int ColsBesideOptions = 3;
 } // namespace
 
 TFPengecoh::TFPengecoh(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
+    : AnalysisWindow(session, ui, preview) {
     if (session.Pengecoh() == nullptr) {
         throw std::logic_error("TFPengecoh needs the multiple-choice analyzer");
     }
@@ -132,11 +132,6 @@ void TFPengecoh::PrintReport(bool clearFirst) {
     }
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFPengecoh::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 } // namespace taviro

@@ -1,20 +1,16 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 #include <string>
 
 namespace taviro {
 
-class Session;
-class UserInterface;
-class TFMemoCetak;
-
 // The distractor window of the multiple-choice analyzer: per item how many subjects chose each
 // option, each count followed by the option's quality mark, and how many left the item blank.
 // The essay analyzer has no such window.
-class TFPengecoh : public GridWindow {
+class TFPengecoh : public AnalysisWindow {
 public:
     // Throws std::logic_error for an essay session, which has no distractor analysis.
     TFPengecoh(Session& session, UserInterface& ui, TFMemoCetak& preview);
@@ -39,13 +35,6 @@ public:
     void SetUpColumns();
     void FillGrid();
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report alone in the preview, then the preview.
-    void Cetak();
-
-private:
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

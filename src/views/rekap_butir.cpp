@@ -34,16 +34,9 @@ std::string CellOf(const Results& results, int index, Text text) {
 } // namespace
 
 TFRekapButir::TFRekapButir(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
+    : AnalysisWindow(session, ui, preview) {
     const std::vector<std::string>& headings = IsEssay() ? UraianHeadings : PilihanGandaHeadings;
-    SG.FixedRows = 1;
-    SG.FixedCols = 1;
-    SG.SetSize(2, static_cast<int>(headings.size()));
-    SG.SetCells(0, 0, headings);
-}
-
-bool TFRekapButir::IsEssay() const {
-    return session_.Kind() == AnalyzerKind::Uraian;
+    SetUpHeadingGrid(SG, headings);
 }
 
 const TextGrid& TFRekapButir::Grid(int) const {
@@ -74,11 +67,7 @@ void TFRekapButir::BringPembedaUpToDate() {
     }
     LjumSubyek.clear();
     LButirSoal.clear();
-    SG.ClearCells();
-    // Dropping the data rows also drops their numbers in the fixed column, so that a failed
-    // computation leaves an empty grid.
-    SG.SetRowCount(SG.FixedRows);
-    SG.SetRowCount(2);
+    EmptyDataRows(SG);
     if (IsEssay()) {
         // Brings the group statistics up to date first when they are stale; their Clear marks
         // the group window to refill.
@@ -232,11 +221,6 @@ void TFRekapButir::PrintReport(bool clearFirst) {
     cetak.HeaderLines.push_back("Jumlah Subyek= " + LjumSubyek);
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFRekapButir::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 } // namespace taviro

@@ -1,22 +1,18 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 #include <string>
 
 namespace taviro {
-
-class Session;
-class UserInterface;
-class TFMemoCetak;
 
 // The item analysis summary: per item the discrimination index, the difficulty category and the
 // correlation with its significance (the essay analyzer adds the t value of the two groups), and
 // above the grid the test's mean, standard deviation, half-test correlation, reliability, number
 // of items and number of subjects. It brings every stale analysis it shows up to date itself and
 // marks their windows to refill.
-class TFRekapButir : public GridWindow {
+class TFRekapButir : public AnalysisWindow {
 public:
     TFRekapButir(Session& session, UserInterface& ui, TFMemoCetak& preview);
 
@@ -43,11 +39,8 @@ public:
     void RefreshView() override;
     void FillGrid();
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report alone in the preview, then the preview.
-    void Cetak();
 
 private:
-    bool IsEssay() const;
     void BringPembedaUpToDate();
     void BringReliabilitasUpToDate();
     void BringKesukaranUpToDate();
@@ -55,10 +48,6 @@ private:
     void FillLabels();
     void FillPilihanGanda();
     void FillUraian();
-
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

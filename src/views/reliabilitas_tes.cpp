@@ -21,11 +21,8 @@ const std::array<std::string, 6> Headings = {"No.Urut",     "No. Subyek", "Kode/
 } // namespace
 
 TFReliabilitasTes::TFReliabilitasTes(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
-    SG.FixedRows = 1;
-    SG.FixedCols = 1;
-    SG.SetSize(2, static_cast<int>(Headings.size()));
-    SG.SetCells(0, 0, Headings);
+    : AnalysisWindow(session, ui, preview) {
+    SetUpHeadingGrid(SG, Headings);
 }
 
 const TextGrid& TFReliabilitasTes::Grid(int) const {
@@ -55,11 +52,7 @@ void TFReliabilitasTes::ClearView() {
     LSD.clear();
     LKorelasiXY.clear();
     LReliabilitas.clear();
-    SG.ClearCells();
-    // Dropping the data rows also drops their numbers in the fixed column, so that a failed
-    // computation leaves no row of the previous results behind.
-    SG.SetRowCount(SG.FixedRows);
-    SG.SetRowCount(2);
+    EmptyDataRows(SG);
 }
 
 void TFReliabilitasTes::RefreshView() {
@@ -120,11 +113,6 @@ void TFReliabilitasTes::PrintReport(bool clearFirst) {
     cetak.HeaderLines.push_back("Reliabilitas Tes= " + LReliabilitas);
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFReliabilitasTes::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 } // namespace taviro

@@ -1,20 +1,16 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 #include <string>
 
 namespace taviro {
 
-class Session;
-class UserInterface;
-class TFMemoCetak;
-
 // The reliability window: per subject the odd-half, even-half and total scores, and for the
 // whole test the mean, the standard deviation, the half-test correlation and the reliability.
 // The same in both analyzers.
-class TFReliabilitasTes : public GridWindow {
+class TFReliabilitasTes : public AnalysisWindow {
 public:
     TFReliabilitasTes(Session& session, UserInterface& ui, TFMemoCetak& preview);
 
@@ -36,15 +32,9 @@ public:
     void RefreshView() override;
     void FillGrid();
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report alone in the preview, then the preview.
-    void Cetak();
 
 private:
     void ClearView();
-
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

@@ -21,7 +21,7 @@ constexpr int FirstSubjectRow = 3;
 } // namespace
 
 TFSkor::TFSkor(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
+    : AnalysisWindow(session, ui, preview) {
     SG.FixedRows = 2;
     SG.FixedCols = 1;
     SG.SetSize(3, 4);
@@ -124,11 +124,6 @@ void TFSkor::PrintReport(bool clearFirst) {
     cetak.FooterLines.clear();
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFSkor::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 CellRole TFSkor::Role(int grid, int row, int col) const {

@@ -1,20 +1,16 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 #include <string>
 
 namespace taviro {
 
-class Session;
-class TFMemoCetak;
-class UserInterface;
-
 // The score window: scores the raw data when shown and lists every subject with its score and
 // its per-item results under the item numbers and the key (essay: the ideal scores), with the
 // mean, the standard deviation and the sort check box. Serves both analyzer kinds.
-class TFSkor : public GridWindow {
+class TFSkor : public AnalysisWindow {
 public:
     TFSkor(Session& session, UserInterface& ui, TFMemoCetak& preview);
 
@@ -40,15 +36,9 @@ public:
     void CBUrutSkorClick();
     // The "SKOR DATA" report into the preview.
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report into an emptied preview, then the preview.
-    void Cetak();
 
 private:
     void WriteFixedHeadings();
-
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

@@ -20,7 +20,7 @@ constexpr int SkorBobotCol = 7;
 } // namespace
 
 TFSkorDibobot::TFSkorDibobot(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : EditBobot(ui), session_(session), ui_(ui), preview_(preview) {
+    : AnalysisWindow(session, ui, preview), EditBobot(ui) {
     if (session.Kind() != AnalyzerKind::PilihanGanda) {
         throw std::invalid_argument("The weighted score window needs a multiple-choice session");
     }
@@ -126,11 +126,6 @@ void TFSkorDibobot::PrintReport(bool clearFirst) {
     cetak.FooterLines.clear();
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFSkorDibobot::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 CellRole TFSkorDibobot::Role(int grid, int row, int col) const {

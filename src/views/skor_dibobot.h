@@ -1,22 +1,18 @@
 #pragma once
 
 #include "core/report/text_grid.h"
+#include "views/analysis_window.h"
 #include "views/edit_bobot.h"
-#include "views/grid_window.h"
 
 #include <functional>
 #include <string>
 
 namespace taviro {
 
-class Session;
-class TFMemoCetak;
-class UserInterface;
-
 // The weighted score window (multiple-choice analyzer only): every subject with its right, wrong
 // and blank answers, its score and its weighted score, the weights, the sort check box and the
 // "Ganti Bobot" command with its dialog.
-class TFSkorDibobot : public GridWindow {
+class TFSkorDibobot : public AnalysisWindow {
 public:
     // Throws std::invalid_argument for an essay session, which has no weights.
     TFSkorDibobot(Session& session, UserInterface& ui, TFMemoCetak& preview);
@@ -53,13 +49,6 @@ public:
     // The "SKOR DATA DIBOBOT" report into the preview. Its callers ("Cetak", the first report
     // of "Olah Semua Otomatis") empty the preview first.
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report into an emptied preview, then the preview.
-    void Cetak();
-
-private:
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

@@ -26,16 +26,9 @@ constexpr int HighlightedCol = 3;
 } // namespace
 
 TFTingkatKesukaran::TFTingkatKesukaran(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
+    : AnalysisWindow(session, ui, preview) {
     const std::vector<std::string>& headings = IsEssay() ? UraianHeadings : PilihanGandaHeadings;
-    SG.FixedRows = 1;
-    SG.FixedCols = 1;
-    SG.SetSize(2, static_cast<int>(headings.size()));
-    SG.SetCells(0, 0, headings);
-}
-
-bool TFTingkatKesukaran::IsEssay() const {
-    return session_.Kind() == AnalyzerKind::Uraian;
+    SetUpHeadingGrid(SG, headings);
 }
 
 const TextGrid& TFTingkatKesukaran::Grid(int) const {
@@ -58,11 +51,7 @@ CellAlignment TFTingkatKesukaran::Alignment(int, int row, int col) const {
 void TFTingkatKesukaran::ClearView() {
     LjumSubyek.clear();
     LButirSoal.clear();
-    SG.ClearCells();
-    // Dropping the data rows also drops their numbers in the fixed column, so that a failed
-    // computation leaves an empty grid.
-    SG.SetRowCount(SG.FixedRows);
-    SG.SetRowCount(2);
+    EmptyDataRows(SG);
 }
 
 void TFTingkatKesukaran::RefreshView() {
@@ -146,11 +135,6 @@ void TFTingkatKesukaran::PrintReport(bool clearFirst) {
     cetak.HeaderLines.push_back("Butir Soal= " + LButirSoal);
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFTingkatKesukaran::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 } // namespace taviro

@@ -1,20 +1,16 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 #include <string>
 
 namespace taviro {
 
-class Session;
-class UserInterface;
-class TFMemoCetak;
-
 // The difficulty window: per item the difficulty level and its category, and above the grid the
 // number of subjects and of items. Multiple choice also shows the right answers of each item; the
 // essay analyzer shows the level computed from the group sums.
-class TFTingkatKesukaran : public GridWindow {
+class TFTingkatKesukaran : public AnalysisWindow {
 public:
     TFTingkatKesukaran(Session& session, UserInterface& ui, TFMemoCetak& preview);
 
@@ -36,18 +32,11 @@ public:
     void RefreshView() override;
     void FillGrid();
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report alone in the preview, then the preview.
-    void Cetak();
 
 private:
-    bool IsEssay() const;
     void ClearView();
     void FillPilihanGanda();
     void FillUraian();
-
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro

@@ -29,13 +29,9 @@ constexpr int EmptyGridCols = 5;
 } // namespace
 
 TFUnggulAsor::TFUnggulAsor(Session& session, UserInterface& ui, TFMemoCetak& preview)
-    : session_(session), ui_(ui), preview_(preview) {
+    : AnalysisWindow(session, ui, preview) {
     ResetGrid(SGUnggul, 3, EmptyGridCols);
     ResetGrid(SGAsor, 3, EmptyGridCols);
-}
-
-bool TFUnggulAsor::IsEssay() const {
-    return session_.Kind() == AnalyzerKind::Uraian;
 }
 
 const TextGrid& TFUnggulAsor::Grid(int index) const {
@@ -204,11 +200,6 @@ void TFUnggulAsor::PrintReport(bool clearFirst) {
     cetak.HeaderLines[1].push_back("Kelompok Asor");
     cetak.Memo = &preview_.MCetak;
     cetak.BuildReport(clearFirst);
-}
-
-void TFUnggulAsor::Cetak() {
-    PrintReport(true);
-    ui_.ShowPreview();
 }
 
 } // namespace taviro

@@ -1,18 +1,14 @@
 #pragma once
 
 #include "core/report/text_grid.h"
-#include "views/grid_window.h"
+#include "views/analysis_window.h"
 
 namespace taviro {
-
-class Session;
-class UserInterface;
-class TFMemoCetak;
 
 // The upper and lower group window: the members of the two groups of the 27 % rule, each with
 // its score and item results, one grid per group, closed by the right answers per item
 // (multiple choice) or the group's mean and standard deviation per item (essay).
-class TFUnggulAsor : public GridWindow {
+class TFUnggulAsor : public AnalysisWindow {
 public:
     TFUnggulAsor(Session& session, UserInterface& ui, TFMemoCetak& preview);
 
@@ -41,20 +37,13 @@ public:
     // both grids; without scored subjects the grids keep their headings only.
     void FillGroups();
     void PrintReport(bool clearFirst) override;
-    // "Cetak": the report alone in the preview, then the preview.
-    void Cetak();
 
 private:
-    bool IsEssay() const;
     void ResetGrid(TextGrid& grid, int rows, int cols) const;
     void PrepareGroupGrid(TextGrid& grid, int n) const;
     void AddMemberRows(TextGrid& grid, int first, int n) const;
     void AddRightCountRow(TextGrid& grid, int first, int n) const;
     void AddStatisticsRows(int n);
-
-    Session& session_;
-    UserInterface& ui_;
-    TFMemoCetak& preview_;
 };
 
 } // namespace taviro
